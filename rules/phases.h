@@ -1,0 +1,22 @@
+// The handlers of the player phases and the rules they share.
+#pragma once
+
+#include <cstdint>
+
+// Block generator: state x 214013 + 2531011, output bits 16..30.
+void SeedBlockRandom(uint32_t seed);
+uint32_t NextBlockRandom();
+
+void PhaseSpawn(uint8_t player);
+void PhaseFalling(uint8_t player);
+void PhaseResolve(uint8_t player);
+void PhaseFlash(uint8_t player);
+void PhaseCollapse(uint8_t player);
+
+void FallTick(uint8_t player);
+void KindUp(uint8_t& cell);
+void KindDown(uint8_t& cell);
+void AddRunScore(int points, uint8_t player);
+void ApplySpecialPair(uint8_t player);
+// Raise and attack points at the end of a versus turn.
+void SettleVersusTurn(uint8_t player);

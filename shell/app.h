@@ -1,0 +1,17 @@
+// Start-up, the frame loop, the window's messages and shutdown.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/platform.h"
+
+extern int appActive;
+extern int surfacesLost;
+
+// 1 when the game can run; 0 when start-up failed (its notices have been shown).
+int InitApplication();
+// Runs until a quit message; returns its exit code.
+int RunFrameLoop();
+void MainWindowProc(const platform::Message& message);
+// One pass of the frame loop; false once the quit message has been taken.
+bool RunLoopPass(int& exitCode);

@@ -1,0 +1,27 @@
+// The scenes, the handler table and the changes between scenes.
+#pragma once
+
+#include <cstdint>
+
+constexpr uint8_t SceneTitle = 0;
+constexpr uint8_t SceneSpeedSelect = 1;
+constexpr uint8_t SceneSolo = 2;
+constexpr uint8_t SceneVersus = 3;
+
+extern uint8_t currentScene;
+
+// Entries 0..3 are scene handlers (argument ignored); entries 4..10 are the
+// handlers of the player phases, called with the player number.
+using SceneHandler = void (*)(uint8_t player);
+constexpr int SceneHandlerCount = 11;
+extern const SceneHandler SceneHandlerTable[SceneHandlerCount];
+
+void CallSceneHandler(uint8_t scene);
+void CallPhaseHandler(uint8_t player);
+
+void SoloScene();
+void VersusScene();
+
+void EnterSolo();
+void EnterVersus();
+void EnterSpeedSelect();
