@@ -1,0 +1,6 @@
+#pragma once
+
+#include <filesystem>
+
+// Writes the generated pictures files below folder; false on a write error.
+bool WritePictures(const std::filesystem::path& folder);

@@ -1,0 +1,3 @@
+#include "tools/datagen/sounds.h"
+
+bool WriteSounds(const std::filesystem::path&) { return true; }
