@@ -11,6 +11,7 @@
 #include "rules/state.h"
 #include "screens/screens.h"
 #include "screens/sprite_layout.h"
+#include "shell/file_names.h"
 #include "shell/scenes.h"
 #include "video/display.h"
 #include "video/picture.h"
