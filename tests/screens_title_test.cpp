@@ -149,3 +149,34 @@ TEST_F(TitleTest, BackdropCoversTheScreenWithBothLayers) {
 }
 
 }  // namespace
+
+namespace {
+
+uint64_t FrameSum(const Surface& s) {
+  uint64_t sum = 0;
+  for (size_t i = 0; i < s.pixels.size(); ++i) sum = sum * 31 + s.pixels[i];
+  return sum;
+}
+
+TEST(ScreensReset, BringsTheTitleBackToItsFirstFrames) {
+  ScreensTestBed bed;
+  for (int frame = 0; frame < 90; ++frame) TitleScene();
+  const uint64_t fresh = FrameSum(bed.back);
+  keyDirections = DirDown;
+  for (int frame = 0; frame < 300; ++frame) TitleScene();
+  speedCursorX = 430;
+  gameOverCaptionY = -50.0;
+  cellOffsetX[1][3][3] = 9;
+  blockAnimTick[0] = 17;
+  keyDirections = 0;
+  ResetScreensState();
+  EXPECT_EQ(speedCursorX, 52);
+  EXPECT_EQ(gameOverCaptionY, 480.0);
+  EXPECT_EQ(cellOffsetX[1][3][3], 0);
+  EXPECT_EQ(blockAnimTick[0], 0);
+  EXPECT_FALSE(waveTable);
+  for (int frame = 0; frame < 90; ++frame) TitleScene();
+  EXPECT_EQ(FrameSum(bed.back), fresh);
+}
+
+}  // namespace
