@@ -1,4 +1,5 @@
-// Whole composed frames against stored checksums. Run with
+// Whole composed frames against stored checksums, drawn with the game's own
+// pictures when the build has made them (synthetic ones otherwise). Run with
 // KERZONK_UPDATE_GOLDEN=1 to rewrite the stored values after a deliberate change.
 #include <gtest/gtest.h>
 
@@ -7,6 +8,8 @@
 #include <map>
 #include <sstream>
 
+#include "platform/bitmap_file.h"
+#include "shell/file_names.h"
 #include "tests/screens_test_bed.h"
 
 using namespace testbed;
@@ -14,6 +17,22 @@ using namespace testbed;
 namespace {
 
 const std::string GoldenFile = std::string(KERZONK_SOURCE_DIR) + "/tests/golden/screens_frames.txt";
+
+// The generated pictures, when all three can be read from the game folder.
+bool LoadGamePictures(Surface (&pictures)[PictureCount]) {
+  platform::IndexedBitmap bitmaps[PictureCount];
+  for (int i = 0; i < PictureCount; ++i) {
+    if (!platform::ReadIndexedBitmap(std::string(KERZONK_GAME_DIR) + "/" + PictureFileNames[i], bitmaps[i])) {
+      return false;
+    }
+  }
+  for (int i = 0; i < PictureCount; ++i) {
+    pictures[i] = Surface(bitmaps[i].width, bitmaps[i].height);
+    pictures[i].pixels = bitmaps[i].pixels;
+    pictures[i].colourKey = TransparentIndex;
+  }
+  return true;
+}
 
 uint64_t Checksum(const Surface& surface) {
   uint64_t hash = 14695981039346656037ull;  // FNV-1a
@@ -51,6 +70,9 @@ void CheckFrame(const std::string& name, const Surface& frame) {
 class GoldenFrameTest : public ::testing::Test {
  protected:
   ScreensTestBed bed;
+  std::string source = LoadGamePictures(bed.pictures) ? "art" : "synthetic";
+
+  void Check(const std::string& name) { CheckFrame(source + "_" + name, bed.back); }
 
   void FillWell(uint8_t player) {
     for (int r = 8; r < 15; ++r) {
@@ -89,14 +111,14 @@ class GoldenFrameTest : public ::testing::Test {
 
 TEST_F(GoldenFrameTest, Title) {
   for (int frame = 0; frame < 200; ++frame) TitleScene();
-  CheckFrame("title", bed.back);
+  Check("title");
 }
 
 TEST_F(GoldenFrameTest, SpeedSelect) {
   currentScene = SceneSpeedSelect;
   keyDirections = DirRight;
   for (int frame = 0; frame < 30; ++frame) SpeedSelectScene();
-  CheckFrame("speed_select", bed.back);
+  Check("speed_select");
 }
 
 TEST_F(GoldenFrameTest, SoloInPlay) {
@@ -111,7 +133,7 @@ TEST_F(GoldenFrameTest, SoloInPlay) {
   bestChain[0] = 3;
   fallInterval = 110;
   for (int frame = 0; frame < 25; ++frame) DrawSoloFrame();
-  CheckFrame("solo_in_play", bed.back);
+  Check("solo_in_play");
 }
 
 TEST_F(GoldenFrameTest, VersusWithARaise) {
@@ -125,7 +147,7 @@ TEST_F(GoldenFrameTest, VersusWithARaise) {
   clearedBlocks[0] = 17;
   clearedBlocks[1] = 260;
   for (int frame = 0; frame < 15; ++frame) DrawVersusFrame();
-  CheckFrame("versus_with_raise", bed.back);
+  Check("versus_with_raise");
 }
 
 TEST_F(GoldenFrameTest, GameOver) {
@@ -137,7 +159,7 @@ TEST_F(GoldenFrameTest, GameOver) {
     DrawSoloFrame();
     handlers::PhaseGameOver(0);
   }
-  CheckFrame("game_over", bed.back);
+  Check("game_over");
 }
 
 }  // namespace
