@@ -19,8 +19,9 @@ bool ReadWholeFile(const char* name, std::vector<uint8_t>& bytes) {
   uint8_t buffer[64];
   size_t count;
   while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.insert(bytes.end(), buffer, buffer + count);
+  const bool readable = std::ferror(file) == 0;
   std::fclose(file);
-  return true;
+  return readable;
 }
 
 bool WriteWholeFile(const char* name, const std::vector<uint8_t>& bytes) {

@@ -86,8 +86,11 @@ TEST_F(BestScoreFileTest, LoneCarriageReturnIsKept) {
   EXPECT_EQ(bestScore, 0x0A0D);
 }
 
-TEST_F(BestScoreFileTest, MissingFileKeepsTheValue) {
+TEST_F(BestScoreFileTest, MissingOrUnreadableFileKeepsTheValue) {
   bestScore = 77;
+  ReadBestScore();
+  EXPECT_EQ(bestScore, 77);
+  std::filesystem::create_directory("scor");
   ReadBestScore();
   EXPECT_EQ(bestScore, 77);
 }
