@@ -7,11 +7,11 @@
 void SeedBlockRandom(uint32_t seed);
 uint32_t NextBlockRandom();
 
-void PhaseSpawn(uint8_t player);
-void PhaseFalling(uint8_t player);
-void PhaseResolve(uint8_t player);
-void PhaseFlash(uint8_t player);
-void PhaseCollapse(uint8_t player);
+void PhaseSpawnHandler(uint8_t player);
+void PhaseFallingHandler(uint8_t player);
+void PhaseResolveHandler(uint8_t player);
+void PhaseFlashHandler(uint8_t player);
+void PhaseCollapseHandler(uint8_t player);
 
 void FallTick(uint8_t player);
 void KindUp(uint8_t& cell);

@@ -3,11 +3,11 @@
 
 void SeedBlockRandom(uint32_t) {}
 uint32_t NextBlockRandom() { return 0; }
-void PhaseSpawn(uint8_t) {}
-void PhaseFalling(uint8_t) {}
-void PhaseResolve(uint8_t) {}
-void PhaseFlash(uint8_t) {}
-void PhaseCollapse(uint8_t) {}
+void PhaseSpawnHandler(uint8_t) {}
+void PhaseFallingHandler(uint8_t) {}
+void PhaseResolveHandler(uint8_t) {}
+void PhaseFlashHandler(uint8_t) {}
+void PhaseCollapseHandler(uint8_t) {}
 void FallTick(uint8_t) {}
 void KindUp(uint8_t&) {}
 void KindDown(uint8_t&) {}
