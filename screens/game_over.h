@@ -15,10 +15,6 @@ extern double scatterFallSpeed[WellRows][WellColumns];
 extern int cellOffsetX[PlayerCount][WellRows][WellColumns];
 extern int cellOffsetY[PlayerCount][WellRows][WellColumns];
 
-// The phase handler; it lives in a namespace because the phase values of
-// rules/state.h carry the same name.
-namespace handlers {
-void PhaseGameOver(uint8_t player);
-}  // namespace handlers
+void PhaseGameOverHandler(uint8_t player);
 // Caption and scatter back to their start values, as at the end of every sequence.
 void ResetGameOverCaptionAndScatter();

@@ -34,7 +34,7 @@ void ResetIntroState() {
   introCaption1Braking = introCaption2Braking = introCaption2Active = 0;
 }
 
-void handlers::PhaseIntro(uint8_t player) {
+void PhaseIntroHandler(uint8_t player) {
   // One animation for the whole game, run in player 0's call.
   if (player != 0) return;
   if (effectLatch == 0) {

@@ -9,10 +9,6 @@ extern uint8_t introCaption1Braking;
 extern uint8_t introCaption2Braking;
 extern uint8_t introCaption2Active;
 
-// The phase handler; it lives in a namespace because the phase values of
-// rules/state.h carry the same name.
-namespace handlers {
-void PhaseIntro(uint8_t player);
-}  // namespace handlers
+void PhaseIntroHandler(uint8_t player);
 // The captions back to their start values, as at the end of every intro.
 void ResetIntroState();

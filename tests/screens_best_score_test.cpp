@@ -45,7 +45,7 @@ class BestScoreFileTest : public ::testing::Test {
     currentScene = SceneSolo;
     playerPhase[0] = PhaseGameOver;
     score = finalScore;
-    while (currentScene == SceneSolo) handlers::PhaseGameOver(0);
+    while (currentScene == SceneSolo) PhaseGameOverHandler(0);
   }
 };
 

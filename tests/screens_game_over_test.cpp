@@ -42,7 +42,7 @@ class GameOverTest : public ::testing::Test {
     const uint8_t scene = currentScene;
     int calls = 0;
     while (currentScene == scene && calls < 500) {
-      handlers::PhaseGameOver(player);
+      PhaseGameOverHandler(player);
       ++calls;
     }
     return calls;
@@ -52,7 +52,7 @@ class GameOverTest : public ::testing::Test {
 TEST_F(GameOverTest, TimelineToTheCall) {
   StartGameOver(SceneSolo, 0);
   bed.ClearBack();
-  handlers::PhaseGameOver(0);
+  PhaseGameOverHandler(0);
   EXPECT_EQ(static_cast<int>(gameOverCaptionY), 469);
   EXPECT_EQ(bed.At(142, 469), GameOverCaptionIndex);
   EXPECT_EQ(bed.At(141, 469), ClearBackground);
@@ -60,7 +60,7 @@ TEST_F(GameOverTest, TimelineToTheCall) {
   int braking = 0, scatter = 0, highestCall = 0, lowestCall = 0;
   double highest = 1e9, lowest = -1e9;
   for (int call = 2; call <= 140; ++call) {
-    handlers::PhaseGameOver(0);
+    PhaseGameOverHandler(0);
     if (gameOverCaptionBraking && braking == 0) braking = call;
     if (scatterActive && scatter == 0) scatter = call;
     if (call < 70 && gameOverCaptionY < highest) highest = gameOverCaptionY, highestCall = call;
@@ -73,7 +73,7 @@ TEST_F(GameOverTest, TimelineToTheCall) {
   EXPECT_EQ(lowestCall, 94);
   EXPECT_EQ(static_cast<int>(lowest), 216);
   EXPECT_EQ(currentScene, SceneSolo);
-  handlers::PhaseGameOver(0);
+  PhaseGameOverHandler(0);
   EXPECT_EQ(currentScene, SceneTitle);
   EXPECT_EQ(bed.EffectsPlayed(SfxGameOver), 1);
 }
@@ -111,7 +111,7 @@ TEST_F(GameOverTest, SoloEndResetsTheGame) {
 
 TEST_F(GameOverTest, ScatterDrawsFromTheCalendarSecondsOnce) {
   StartGameOver(SceneSolo, 0);
-  for (int call = 1; call <= 46; ++call) handlers::PhaseGameOver(0);
+  for (int call = 1; call <= 46; ++call) PhaseGameOverHandler(0);
   EXPECT_EQ(scatterInitDone, 1);
   bool anyDrift = false;
   for (int r = 0; r < 16; ++r) {
@@ -130,8 +130,22 @@ TEST_F(GameOverTest, ScatterDrawsFromTheCalendarSecondsOnce) {
   // Only player 0 scatters; the other well keeps still.
   EXPECT_EQ(cellOffsetY[1][0][1], 0);
   const double speedBefore = scatterFallSpeed[3][3];
-  handlers::PhaseGameOver(0);
+  PhaseGameOverHandler(0);
   EXPECT_DOUBLE_EQ(scatterFallSpeed[3][3], speedBefore + 0.2);
+}
+
+TEST_F(GameOverTest, ScatterDependsOnlyOnTheSecondOfItsFirstFrame) {
+  auto scatterAt = [this](int64_t seconds, uint32_t millisecondsIn) {
+    ResetScreensState();
+    StartGameOver(SceneSolo, 0);
+    bed.headless.host.calendarStart = seconds;
+    bed.headless.host.tick = millisecondsIn;
+    for (int call = 1; call <= 46; ++call) PhaseGameOverHandler(0);
+    return std::vector<int>(&scatterDrift[0][0], &scatterDrift[0][0] + 16 * 9);
+  };
+  const std::vector<int> first = scatterAt(1700000000, 0);
+  EXPECT_EQ(scatterAt(1700000000, 999), first);
+  EXPECT_NE(scatterAt(1700000001, 0), first);
 }
 
 TEST_F(GameOverTest, VersusEndResetsBothPlayers) {
@@ -147,7 +161,7 @@ TEST_F(GameOverTest, VersusEndResetsBothPlayers) {
   }
   score = 500;
   bed.ClearBack();
-  handlers::PhaseGameOver(1);
+  PhaseGameOverHandler(1);
   EXPECT_EQ(bed.At(280, 469), GameOverCaptionIndex);
   EXPECT_EQ(bed.At(279, 469), ClearBackground);
   EXPECT_EQ(RunToTheEnd(1), 140);
@@ -172,7 +186,7 @@ TEST_F(GameOverTest, VersusEndResetsBothPlayers) {
 TEST_F(GameOverTest, SoloCaptionIsCentredAndVersusPlayer0AtTheLeftEdge) {
   StartGameOver(SceneVersus, 0);
   bed.ClearBack();
-  handlers::PhaseGameOver(0);
+  PhaseGameOverHandler(0);
   EXPECT_EQ(bed.At(0, 469), GameOverCaptionIndex);
   EXPECT_EQ(bed.At(358, 469), GameOverCaptionIndex);
   EXPECT_EQ(bed.At(359, 469), ClearBackground);

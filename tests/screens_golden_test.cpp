@@ -157,7 +157,7 @@ TEST_F(GoldenFrameTest, GameOver) {
   bed.headless.host.calendarStart = 1700000000;
   for (int frame = 0; frame < 70; ++frame) {
     DrawSoloFrame();
-    handlers::PhaseGameOver(0);
+    PhaseGameOverHandler(0);
   }
   Check("game_over");
 }

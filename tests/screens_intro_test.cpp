@@ -28,7 +28,7 @@ TEST_F(IntroTest, TimelineToTheCall) {
   std::map<int, double> caption1Y, caption2Y;
   int caption2Start = 0, caption1Braking = 0, caption2Braking = 0, end = 0;
   for (int call = 1; call <= 300 && end == 0; ++call) {
-    handlers::PhaseIntro(0);
+    PhaseIntroHandler(0);
     if (playerPhase[0] == PhaseSpawn) {
       end = call;
       break;
@@ -65,7 +65,7 @@ TEST_F(IntroTest, HighestAndLowestPointsFallOnTheirCalls) {
   double highest1 = 1e9;
   int highest1Call = 0;
   for (int call = 1; call <= 212; ++call) {
-    handlers::PhaseIntro(0);
+    PhaseIntroHandler(0);
     if (call <= 74 && introCaptionY[0] < highest1) highest1 = introCaptionY[0], highest1Call = call;
     if (call >= 75 && call <= 120 && introCaptionY[0] > lowest1) lowest1 = introCaptionY[0], lowest1Call = call;
     if (call >= 75 && introCaptionY[1] < highest2 && call <= 150) highest2 = introCaptionY[1], highest2Call = call;
@@ -76,30 +76,30 @@ TEST_F(IntroTest, HighestAndLowestPointsFallOnTheirCalls) {
 }
 
 TEST_F(IntroTest, SoundOnceAndOnlyInPlayer0sCall) {
-  handlers::PhaseIntro(1);
+  PhaseIntroHandler(1);
   EXPECT_EQ(introCaptionY[0], 490.0);
   EXPECT_EQ(bed.EffectsPlayed(SfxIntro), 0);
-  handlers::PhaseIntro(0);
-  handlers::PhaseIntro(0);
+  PhaseIntroHandler(0);
+  PhaseIntroHandler(0);
   EXPECT_EQ(bed.EffectsPlayed(SfxIntro), 1);
   EXPECT_EQ(effectLatch, 1);
 }
 
 TEST_F(IntroTest, LatchHeldDuringTheChangeKeepsTheSoundBack) {
   effectLatch = 1;
-  handlers::PhaseIntro(0);
+  PhaseIntroHandler(0);
   EXPECT_EQ(bed.EffectsPlayed(SfxIntro), 0);
 }
 
 TEST_F(IntroTest, CaptionsAreDrawnAtTheirTruncatedPositions) {
   bed.ClearBack();
-  handlers::PhaseIntro(0);
+  PhaseIntroHandler(0);
   EXPECT_EQ(CaptionTop(IntroCaption1Index), 479);
   EXPECT_EQ(bed.At(140, 479), IntroCaption1Index);
   EXPECT_EQ(bed.At(139, 479), ClearBackground);
   for (int call = 2; call <= 75; ++call) {
     bed.ClearBack();
-    handlers::PhaseIntro(0);
+    PhaseIntroHandler(0);
     if (call < 75) {
       ASSERT_EQ(CaptionTop(IntroCaption2Index), -1) << call;
     }
@@ -111,12 +111,12 @@ TEST_F(IntroTest, CaptionsAreDrawnAtTheirTruncatedPositions) {
 TEST_F(IntroTest, AGameEnteredTwiceShowsTheSameAnimation) {
   int first = 0, second = 0;
   for (int call = 1; first == 0; ++call) {
-    handlers::PhaseIntro(0);
+    PhaseIntroHandler(0);
     if (playerPhase[0] == PhaseSpawn) first = call;
   }
   playerPhase[0] = PhaseIntro;
   for (int call = 1; second == 0; ++call) {
-    handlers::PhaseIntro(0);
+    PhaseIntroHandler(0);
     if (playerPhase[0] == PhaseSpawn) second = call;
   }
   EXPECT_EQ(first, 213);
