@@ -14,7 +14,7 @@ namespace {
 
 // A fade writes the palette 256 times. Each write takes this long, so a fade
 // lasts about half a second whatever the screen's refresh rate.
-constexpr double PaletteWriteSeconds = 0.002;
+constexpr double PaletteWriteSeconds = 0.0018;
 // Writes closer together than this change the picture but are not presented:
 // no screen shows them and presenting each one could slow the fade down.
 constexpr double PaletteShowIntervalSeconds = 0.008;
