@@ -3,6 +3,7 @@
 #include "shell/clock.h"
 #include "shell/notice.h"
 #include "shell/scenes.h"
+#include "platform/platform.h"
 
 uint8_t currentScene;
 int appActive;
@@ -19,7 +20,7 @@ void VersusScene() {}
 void EnterSolo() {}
 void EnterVersus() {}
 void EnterSpeedSelect() {}
-void ShowNotice(const char*) {}
+void ShowNotice(const char* text) { platform::host().ShowNotice("お知らせ", text); }
 int InitApplication() { return 0; }
 int RunFrameLoop() { return 0; }
 void MainWindowProc(const platform::Message&) {}
