@@ -36,14 +36,9 @@ class SdlMusic : public MusicDevice {
   void Start(int slot, int repeats) override { engine_.Start(slot, repeats); }
   void Change(int slot, int repeats) override { engine_.Change(slot, repeats); }
   void Unload(int slot) override { engine_.Unload(slot); }
+  void Stop() override { engine_.Stop(); }
 
-  // Unhooking waits for the buffer being mixed, so silence is immediate.
-  void Stop() override {
-    engine_.Stop();
-    if (hooked_) Mix_HookMusic(nullptr, nullptr);
-    hooked_ = false;
-  }
-
+  // Unhooking waits for the buffer being mixed; nothing of the music sounds after it.
   void Close() override {
     if (hooked_) Mix_HookMusic(nullptr, nullptr);
     hooked_ = false;

@@ -45,6 +45,7 @@ class SdlSound : public SoundDevice {
       return false;
     }
     const size_t whole = size - size % format.blockAlign;
+    Mix_HaltChannel(slot);
     Voice& voice = voices_[slot];
     voice.samples.assign(data, data + whole);
     voice.samples.resize(whole * convert.len_mult);
