@@ -10,8 +10,8 @@
 namespace {
 
 constexpr double TileWidth = 128, TileHeight = 120;
-constexpr Colour LatticeDark{24, 24, 66}, LatticeLight{38, 42, 100}, LatticeDot{58, 64, 140};
-constexpr Colour GhostFill{50, 58, 138}, GhostRim{86, 100, 196}, GhostShine{120, 138, 226};
+constexpr Colour LatticeDark{24, 24, 66}, LatticeLight{34, 36, 90}, LatticeDot{44, 48, 112};
+constexpr Colour GhostFill{44, 50, 124}, GhostRim{70, 82, 170}, GhostShine{96, 112, 200};
 
 // Periods of 32 and 30 pixels divide the tile, so the lattice wraps cleanly.
 Sample Lattice(double x, double y) {

@@ -20,22 +20,24 @@ struct Layer {
 
 double Advance(const LetterStyle& style) { return (font::GlyphWidth + style.spacing) * style.cellWidth; }
 
-// Square cells whose outer corners are rounded and whose inner corners are
-// filled in, so strokes read as solid, soft-edged bars.
-bool RoundedCell(char c, double u, double v) {
-  constexpr double Radius = 0.42;
+// Square cells smoothed in the manner of pixel-art scalers: a clear cell
+// between two set neighbours that meet at a corner is half filled, so that
+// staircases become diagonals; a set cell standing out at a corner is cut.
+bool SmoothedCell(char c, double u, double v) {
+  constexpr double Fill = 1.0, Cut = 0.6;
   const int column = static_cast<int>(std::floor(u)), row = static_cast<int>(std::floor(v));
   const double fu = u - column, fv = v - row;
-  const int qx = fu < 0.5 ? -1 : 1, qy = fv < 0.5 ? -1 : 1;
-  const double cornerX = qx > 0 ? 1 : 0, cornerY = qy > 0 ? 1 : 0;
-  const bool inCorner = std::abs(fu - cornerX) < Radius && std::abs(fv - cornerY) < Radius;
-  const double arc = std::hypot(fu - (cornerX - qx * Radius), fv - (cornerY - qy * Radius));
-  const bool side = font::Cell(c, column + qx, row), upDown = font::Cell(c, column, row + qy);
-  if (font::Cell(c, column, row)) {
-    const bool outer = !side && !upDown && !font::Cell(c, column + qx, row + qy);
-    return !(outer && inCorner && arc > Radius);
+  const bool set = font::Cell(c, column, row);
+  for (int qx : {-1, 1}) {
+    for (int qy : {-1, 1}) {
+      const bool towardX = font::Cell(c, column + qx, row), towardY = font::Cell(c, column, row + qy);
+      const bool awayX = font::Cell(c, column - qx, row), awayY = font::Cell(c, column, row - qy);
+      const double toCorner = (qx > 0 ? 1 - fu : fu) + (qy > 0 ? 1 - fv : fv);
+      if (!set && towardX && towardY && !awayX && !awayY && toCorner < Fill) return true;
+      if (set && !towardX && !towardY && awayX && awayY && toCorner < Cut) return false;
+    }
   }
-  return side && upDown && inCorner && arc > Radius;
+  return set;
 }
 
 bool InsideGlyphs(std::string_view text, const LetterStyle& style, double px, double py, int& letter) {
@@ -43,7 +45,7 @@ bool InsideGlyphs(std::string_view text, const LetterStyle& style, double px, do
   letter = static_cast<int>(px / Advance(style));
   if (letter >= static_cast<int>(text.size())) return false;
   const double u = (px - letter * Advance(style)) / style.cellWidth, v = py / style.cellHeight;
-  if (style.smooth) return RoundedCell(text[letter], u, v);
+  if (style.smooth) return SmoothedCell(text[letter], u, v);
   return font::Cell(text[letter], static_cast<int>(u), static_cast<int>(v));
 }
 

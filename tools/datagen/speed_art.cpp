@@ -12,7 +12,8 @@ namespace {
 constexpr int Steps = 10;
 constexpr int CursorFirstX = 52, CursorPitch = 54, CursorWidth = 39;
 constexpr int ScaleBase = 150;
-constexpr Colour PanelFill{22, 24, 64}, PanelRim{150, 166, 214}, Gold{255, 204, 60};
+constexpr Colour PanelTop{50, 60, 132}, PanelFill{20, 22, 60}, PanelRim{150, 166, 214}, Gold{255, 204, 60};
+constexpr Colour Groove{10, 10, 30}, GrooveEdge{90, 104, 170};
 
 double StepCentre(int k) { return CursorFirstX + CursorPitch * k + CursorWidth / 2.0; }
 
@@ -28,8 +29,14 @@ void PaintPlate(Canvas& canvas, Rect local, double radius) {
     if (d > 0) return Sample{};
     if (d > -1.5) return Sample{Ink, 1};
     if (d > -3.5) return Sample{PanelRim, 1};
-    return Sample{Mix(Lit(PanelFill, 1.35), PanelFill, y / (2 * halfH)), 1};
+    return Sample{Mix(PanelTop, PanelFill, y / (2 * halfH)), 1};
   });
+}
+
+// The slot the cursor slides along, just under its row.
+void PaintTrack(Canvas& canvas) {
+  const Rect track{static_cast<int>(StepCentre(0)) - 16, 89, static_cast<int>(StepCentre(Steps - 1)) + 17, 95};
+  ShadeArea(canvas, OnScreen(track), [](double, double y) { return Sample{y >= 5 ? GrooveEdge : Groove, 1}; });
 }
 
 // Bars growing from green (slow) to red (fast), one under each cursor step.
@@ -98,6 +105,7 @@ Sample Pointer(double px, double py) {
 
 void PaintSpeedScreen(Canvas& picture0) {
   PaintPlate(picture0, {24, 30, 616, 202}, 16);
+  PaintTrack(picture0);
   PaintScale(picture0);
   PaintHeadings(picture0);
   ShadeArea(picture0, layout::SpeedCursor, Pointer);

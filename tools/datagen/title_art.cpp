@@ -1,5 +1,6 @@
 // The title screen: the waving subtitle band, the bouncing name and the menu
 // items, normal and highlighted.
+#include <algorithm>
 #include <string_view>
 
 #include "screens/sprite_layout.h"
@@ -64,8 +65,9 @@ void PaintItem(Canvas& canvas, Rect area, std::string_view text, int centreY, bo
   const TextSize size = MeasureText(text, style);
   const int top = area.top + centreY - size.height / 2;
   if (highlighted) {
-    const double plateW = size.width + 24, plateH = size.height + 6;
-    const Rect plate{area.left + 2, top - 3, area.left + 2 + static_cast<int>(plateW), top - 3 + static_cast<int>(plateH)};
+    const Rect plate{area.left + 2, std::max(top - 3, area.top), std::min(area.left + size.width + 24, area.right - 1),
+                     std::min(top + size.height + 3, area.bottom)};
+    const double plateW = plate.right - plate.left, plateH = plate.bottom - plate.top;
     ShadeArea(canvas, plate, [=](double x, double y) {
       const double d = shape::RoundedBox(x - plateW / 2, y - plateH / 2, plateW / 2, plateH / 2, 10);
       if (d > 0) return Sample{};
