@@ -23,7 +23,7 @@ Sample Brightening(int step, double x, double y) {
 }
 
 Sample Breaking(int step, double x, double y) {
-  const double spread = 7.0 + 2.3 * step, size = 4.4 - 0.65 * step;
+  const double spread = 7.5 + 1.6 * step, size = 4.0 - 0.55 * step;
   for (int k = 0; k < 8; ++k) {
     const double angle = (k + 0.5) * std::numbers::pi / 4 + step * 0.12;
     const double d = shape::Diamond(x - spread * std::cos(angle), y - spread * std::sin(angle), size);

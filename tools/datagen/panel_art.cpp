@@ -6,6 +6,7 @@
 #include "screens/sprite_layout.h"
 #include "tools/datagen/lettering.h"
 #include "tools/datagen/painters.h"
+#include "tools/datagen/shapes.h"
 
 namespace {
 
@@ -60,6 +61,21 @@ void PaintPanel(Canvas& canvas, Rect area, const std::vector<Slot>& slots) {
   }
 }
 
+// Three small stones, one of each block group, as an emblem.
+void PaintEmblem(Canvas& canvas, Rect area, int centreY) {
+  const Colour colours[3] = {{232, 44, 52}, {250, 132, 28}, {208, 214, 230}};
+  for (int i = 0; i < 3; ++i) {
+    const Rect box{area.left + 4 + 19 * i, area.top + centreY - 9, area.left + 22 + 19 * i, area.top + centreY + 9};
+    ShadeArea(canvas, box, [&, i](double px, double py) {
+      const double x = px - 9, y = py - 9;
+      const double d = i == 0 ? shape::Circle(x, y, 7.5) : i == 1 ? shape::RoundedBox(x, y, 7.5, 7.5, 2.5) : shape::Diamond(x, y, 8.5);
+      if (d > 0) return Sample{};
+      if (d > -1.2) return Sample{Ink, 1};
+      return Sample{Lit(colours[i], 1.35 - 0.7 * (x + y + 16) / 32), 1};
+    });
+  }
+}
+
 }  // namespace
 
 // Solo, drawn at x 430: next pair at (445, 12), cleared blocks at y 109,
@@ -72,6 +88,7 @@ void PaintSoloPanel(Canvas& picture1) {
               {{0, 247, 64, 285}, "CHAIN", 229, LabelGold},
               {{0, 337, 64, 352}, "SCORE", 319, LabelGold},
               {{0, 399, 64, 414}, "BEST", 381, LabelGold}});
+  PaintEmblem(picture1, layout::SoloSidePanel, 448);
 }
 
 // Versus, drawn at x 288: player 1's next pair at (303, 20) and count at
@@ -84,4 +101,13 @@ void PaintVersusPanel(Canvas& picture2) {
               {{0, 203, 64, 241}, "SPEED", 185, LabelGold},
               {{14, 341, 48, 407}, "2P", 322, LabelBlue},
               {{2, 436, 62, 451}, "CLEAR", 418, LabelBlue}});
+  LetterStyle versus;
+  versus.cellWidth = 4;
+  versus.cellHeight = 5;
+  versus.outline = 2;
+  versus.shadow = 2;
+  versus.bevel = 2;
+  versus.colours = {LabelRed, LabelBlue};
+  DrawTextCentred(picture2, {0, 250, PanelWidth, 310}, "VS", versus);
+  PaintEmblem(picture2, layout::VersusSidePanel, 466);
 }
