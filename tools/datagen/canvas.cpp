@@ -23,8 +23,3 @@ void Canvas::Put(int x, int y, Colour c, double coverage) {
     opaque_[i] = true;
   }
 }
-
-void Canvas::Fill(Rect area, Colour c) {
-  for (int y = area.top; y < area.bottom; ++y)
-    for (int x = area.left; x < area.right; ++x) Put(x, y, c);
-}

@@ -25,7 +25,6 @@ class Canvas {
   // Blends c over the pixel with the given coverage. A transparent pixel
   // becomes opaque only when at least half covered, keeping sprite edges hard.
   void Put(int x, int y, Colour c, double coverage = 1.0);
-  void Fill(Rect area, Colour c);
 
  private:
   int width_, height_;
