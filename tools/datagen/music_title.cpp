@@ -1,6 +1,7 @@
 // The title theme: a flute tune over electric-piano arpeggios, soft strings,
 // a walking bass and brushed-sounding drums. Two eight-bar halves, the second
-// rising higher, the last bar leading back into the first.
+// rising higher with a vibraphone doubling the tune, the last bar leading back
+// into the first.
 #include <array>
 
 #include "tools/datagen/music_pieces.h"
@@ -13,7 +14,9 @@ using score::MakeChord;
 
 constexpr int Bars = 16;
 
-enum Channel { MelodyChannel, ArpeggioChannel, PadChannel, BassChannel };
+enum Channel { MelodyChannel, ArpeggioChannel, PadChannel, BassChannel, DoublingChannel };
+
+constexpr int SecondHalf = Bars / 2;
 
 const std::array<const char*, Bars> melody = {
     "a4:2 c5:2 f5:4 e5:4 c5:4", "d5:6 c5:2 a4:8",           "bb4:2 d5:2 f5:4 g5:4 f5:4", "e5:6 d5:2 c5:8",
@@ -62,7 +65,7 @@ void PlaceDrums(MidiTrack& track, int bar) {
   score::PlaceDrumBar(track, bar, Kick, "X.....x.X.......", 0.8);
   score::PlaceDrumBar(track, bar, SideStick, fill ? "....x.......x.oo" : "....x.......x...", 0.75);
   score::PlaceDrumBar(track, bar, ClosedHat, "x.o.x.o.x.o.x.o.", 0.6);
-  if (bar % 8 == 0) score::PlaceDrumBar(track, bar, Crash, "o...............", 0.9);
+  if (bar % SecondHalf == 0) score::PlaceDrumBar(track, bar, Crash, "o...............", 0.9);
   if (bar % 2 == 1) score::PlaceDrumBar(track, bar, Tambourine, "....o.......o...", 0.6);
 }
 
@@ -74,17 +77,19 @@ Bytes ComposeTitleTheme() {
   MidiTrack arpeggio = score::InstrumentTrack({"Electric piano", ArpeggioChannel, 4, 120, 40, 45});
   MidiTrack pad = score::InstrumentTrack({"Strings", PadChannel, 48, 70, 88, 70});
   MidiTrack bass = score::InstrumentTrack({"Bass", BassChannel, 33, 100, 64, 20});
+  MidiTrack vibraphone = score::InstrumentTrack({"Vibraphone", DoublingChannel, 11, 80, 84, 60});
   MidiTrack drums = score::InstrumentTrack({"Drums", DrumChannel, 0, 90, 64, 35});
 
   const std::array<Chord, Bars> chords = Progression();
   for (int bar = 0; bar < Bars; ++bar) {
     const Chord& chord = chords[bar];
-    score::PlaceBar(lead, MelodyChannel, bar, melody[bar], bar >= 8 ? 100 : 92, 0.92);
+    score::PlaceBar(lead, MelodyChannel, bar, melody[bar], bar >= SecondHalf ? 100 : 92, 0.92);
+    if (bar >= SecondHalf) score::PlaceBar(vibraphone, DoublingChannel, bar, melody[bar], 64, 0.92);
     PlaceArpeggio(arpeggio, bar, chord);
     for (int note : chord.voicing) pad.Note(score::BarTick(bar), PadChannel, note, 46, score::TicksPerBar - 20);
     PlaceBass(bass, bar, chord);
     PlaceDrums(drums, bar);
   }
-  return EncodeMidiFile({conductor, lead, arpeggio, pad, bass, drums}, score::TicksPerQuarter,
+  return EncodeMidiFile({conductor, lead, arpeggio, pad, bass, vibraphone, drums}, score::TicksPerQuarter,
                         score::BarTick(Bars));
 }
