@@ -28,31 +28,38 @@ void PutVariableLength(ByteWriter& out, uint32_t value) {
   out.PutU8(groups[0]);
 }
 
+// A meta event: its type, the length of its data, the data.
+Bytes MetaEvent(uint8_t type, const Bytes& data) {
+  ByteWriter out;
+  out.PutU8(MetaPrefix);
+  out.PutU8(type);
+  PutVariableLength(out, static_cast<uint32_t>(data.size()));
+  out.PutBytes(data);
+  return out.bytes();
+}
+
 uint8_t DataByte(int value) { return static_cast<uint8_t>(std::clamp(value, 0, 127)); }
 uint8_t Status(uint8_t kind, int channel) { return kind | static_cast<uint8_t>(channel & 0x0F); }
 
 }  // namespace
 
 MidiTrack::MidiTrack(std::string_view name) {
-  Bytes meta = {MetaPrefix, MetaTrackName, static_cast<uint8_t>(name.size())};
-  meta.insert(meta.end(), name.begin(), name.end());
-  Add(0, Order::Meta, meta);
+  Add(0, Order::Meta, MetaEvent(MetaTrackName, Bytes(name.begin(), name.end())));
 }
 
 void MidiTrack::Tempo(uint32_t tick, double beatsPerMinute) {
   const auto microsecondsPerBeat = static_cast<uint32_t>(std::lround(60000000.0 / beatsPerMinute));
-  Add(tick, Order::Meta,
-      {MetaPrefix, MetaTempo, 3, static_cast<uint8_t>(microsecondsPerBeat >> 16),
-       static_cast<uint8_t>(microsecondsPerBeat >> 8), static_cast<uint8_t>(microsecondsPerBeat)});
+  const Bytes bigEndian = {static_cast<uint8_t>(microsecondsPerBeat >> 16),
+                           static_cast<uint8_t>(microsecondsPerBeat >> 8), static_cast<uint8_t>(microsecondsPerBeat)};
+  Add(tick, Order::Meta, MetaEvent(MetaTempo, bigEndian));
 }
 
 void MidiTrack::TimeSignature(uint32_t tick, int beatsPerBar, int beatUnit) {
   const auto unitPower = static_cast<uint8_t>(std::countr_zero(static_cast<unsigned>(beatUnit)));
   constexpr uint8_t clocksPerClick = 24;
   constexpr uint8_t thirtySecondsPerQuarter = 8;
-  Add(tick, Order::Meta,
-      {MetaPrefix, MetaTimeSignature, 4, static_cast<uint8_t>(beatsPerBar), unitPower, clocksPerClick,
-       thirtySecondsPerQuarter});
+  const Bytes fields = {static_cast<uint8_t>(beatsPerBar), unitPower, clocksPerClick, thirtySecondsPerQuarter};
+  Add(tick, Order::Meta, MetaEvent(MetaTimeSignature, fields));
 }
 
 void MidiTrack::Program(uint32_t tick, int channel, int program) {
@@ -85,7 +92,7 @@ Bytes MidiTrack::Encode(uint32_t endTick) const {
   // An event past the end would make a negative delta; the end then moves to
   // it, and the measure checks of the tests catch the longer piece.
   PutVariableLength(body, std::max(endTick, now) - now);
-  body.PutBytes({MetaPrefix, MetaEndOfTrack, 0});
+  body.PutBytes(MetaEvent(MetaEndOfTrack, {}));
 
   ByteWriter chunk;
   chunk.PutText("MTrk");

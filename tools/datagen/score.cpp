@@ -1,5 +1,6 @@
 #include "tools/datagen/score.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 #include <string>
@@ -65,7 +66,9 @@ void PlaceBar(MidiTrack& track, int channel, int bar, std::string_view line, int
     }
     step += steps;
   }
-  if (step != StepsPerBar) throw std::invalid_argument("bar of " + std::to_string(step) + " steps: " + std::string(line));
+  if (step != StepsPerBar) {
+    throw std::invalid_argument("bar of " + std::to_string(step) + " steps: " + std::string(line));
+  }
 }
 
 Chord MakeChord(std::string_view bass, std::string_view voicing) {
