@@ -6,7 +6,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
-#include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -14,6 +14,7 @@
 
 #include "shell/file_names.h"
 #include "tools/datagen/music.h"
+#include "tools/datagen/score.h"
 
 namespace {
 
@@ -249,6 +250,24 @@ TEST_F(GeneratedMusic, HaveMelodyBassHarmonyAndDrums) {
     EXPECT_TRUE(chords) << "no channel plays chords";
     EXPECT_TRUE(tune) << "no channel carries a single high line";
   }
+}
+
+TEST(NoteText, NamesMapToMidiKeys) {
+  EXPECT_EQ(score::NoteNumber("c4"), 60);
+  EXPECT_EQ(score::NoteNumber("a4"), 69);
+  EXPECT_EQ(score::NoteNumber("bb1"), 34);
+  EXPECT_EQ(score::NoteNumber("g#5"), 80);
+  EXPECT_THROW(score::NoteNumber("h4"), std::invalid_argument);
+  EXPECT_THROW(score::NoteNumber("c"), std::invalid_argument);
+}
+
+TEST(NoteText, ABarMustFillExactlyFourBeats) {
+  MidiTrack track("test");
+  EXPECT_NO_THROW(score::PlaceBar(track, 0, 0, "c4:4 r:4 e4:8", 100, 1.0));
+  EXPECT_THROW(score::PlaceBar(track, 0, 0, "c4:4 e4:8", 100, 1.0), std::invalid_argument);
+  EXPECT_THROW(score::PlaceBar(track, 0, 0, "c4:4 e4:8 g4:8", 100, 1.0), std::invalid_argument);
+  EXPECT_THROW(score::PlaceBar(track, 0, 0, "c4 e4:12", 100, 1.0), std::invalid_argument);
+  EXPECT_THROW(score::PlaceDrumBar(track, 0, score::drum::Kick, "x...x...", 1.0), std::invalid_argument);
 }
 
 }  // namespace
