@@ -2,6 +2,27 @@
 
 namespace {
 
+TEST_F(RulesTest, SoloPairFallsLocksAndTheNextOneSpawns) {
+  h.host.calendarStart = 1;  // first pair 20 over 44, next pair 40 over 16
+  fallInterval = 0;
+  playerPhase[0] = PhaseSpawn;
+  int lockedOn = 0;
+  for (int frame = 1; frame <= 200 && lockedOn == 0; ++frame) {
+    SoloScene();
+    if (playerPhase[0] == PhaseResolve) lockedOn = frame;
+  }
+  // 13 rows of 8 sub-steps, then 8 more resting on the floor; the first comes in the spawn frame.
+  EXPECT_EQ(lockedOn, 13 * 8 + 8);
+  EXPECT_EQ(well[0][13][4], 20);
+  EXPECT_EQ(well[0][14][4], 44);
+  SoloScene();
+  EXPECT_EQ(playerPhase[0], PhaseSpawn);
+  SoloScene();
+  EXPECT_EQ(well[0][0][4], 40);
+  EXPECT_EQ(well[0][1][4], 16);
+  EXPECT_EQ(CountEffects(h, SfxLand), 1);
+}
+
 class VersusSceneTest : public RulesTest {
  protected:
   void SetUp() override {
