@@ -34,8 +34,8 @@ extern uint8_t speedRepeat;
 void SpeedSelectScene();
 
 // Intro and game over.
-void PhaseIntro(uint8_t player);
-void PhaseGameOver(uint8_t player);
+void PhaseIntroHandler(uint8_t player);
+void PhaseGameOverHandler(uint8_t player);
 
 extern int bestScore;
 void ReadBestScore();

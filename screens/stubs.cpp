@@ -26,8 +26,8 @@ void DrawBouncingLogo() {}
 void TitleMenu() {}
 void ResetTitleLogo() {}
 void SpeedSelectScene() {}
-void PhaseIntro(uint8_t) {}
-void PhaseGameOver(uint8_t) {}
+void PhaseIntroHandler(uint8_t) {}
+void PhaseGameOverHandler(uint8_t) {}
 void ReadBestScore() {}
 void WriteBestScore(int) {}
 void DrawWellFrame(uint8_t) {}

@@ -5,6 +5,8 @@
 
 #include "platform/platform.h"
 
+constexpr int StartupFailedExitCode = 1;
+
 extern int appActive;
 extern int surfacesLost;
 
@@ -15,3 +17,6 @@ int RunFrameLoop();
 void MainWindowProc(const platform::Message& message);
 // One pass of the frame loop; false once the quit message has been taken.
 bool RunLoopPass(int& exitCode);
+// The whole run on the installed platform: start-up, then the loop. Returns
+// the process exit code, StartupFailedExitCode when start-up failed.
+int RunApplication();

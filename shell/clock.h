@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+constexpr int FramesPerSecond = 61;
+
 extern uint32_t nextFrameTick;
 extern uint32_t lastTick;
 extern int frameMs;

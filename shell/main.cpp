@@ -4,6 +4,5 @@
 
 int main() {
   platform::InstallSdlBackend();
-  if (InitApplication() == 0) return 1;
-  return RunFrameLoop();
+  return RunApplication();
 }
