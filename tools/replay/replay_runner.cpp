@@ -3,6 +3,8 @@
 #include <fstream>
 #include <map>
 
+#include "audio/music.h"
+#include "audio/sound.h"
 #include "input/input.h"
 #include "platform/headless/headless.h"
 #include "shell/app.h"
@@ -10,10 +12,11 @@
 #include "tools/replay/event_log.h"
 #include "tools/replay/screenshot.h"
 #include "tools/replay/state_json.h"
+#include "video/display.h"
+#include "video/picture.h"
 
 namespace {
 
-constexpr int ExitStartupFailed = 1;
 constexpr int ExitOutputFailed = 2;
 
 bool WriteText(const std::string& path, const std::string& text, std::string& error) {
@@ -50,7 +53,7 @@ class Replay {
     }
     if (InitApplication() == 0) {
       log_.Collect(0);
-      return WriteLog(error) ? ExitStartupFailed : ExitOutputFailed;
+      return WriteLog(error) ? StartupFailedExitCode : ExitOutputFailed;
     }
     int exitCode = 0;
     machine_.host.Queue(platform::Message{platform::MessageKind::Activate, 1});
@@ -68,6 +71,9 @@ class Replay {
     machine_.host.Queue(platform::Message{platform::MessageKind::EscapeKey, 0});
     while (RunLoopPass(exitCode)) {
     }
+    ReleaseMusic(MusicSegmentCount);
+    ReleaseSound(EffectCount);
+    ReleaseDisplay(PictureCount);
     log_.Collect(options_.frames);
     return WriteLog(error) ? exitCode : ExitOutputFailed;
   }

@@ -1,12 +1,8 @@
 #include "tools/replay/state_json.h"
 
 #include "rules/state.h"
+#include "screens/screens.h"
 #include "shell/scenes.h"
-
-// Screen values (the screens header clashes with the phase constants).
-extern int bestScore;
-extern int menuSelection;
-extern int speedCursorX;
 
 namespace {
 
