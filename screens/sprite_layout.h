@@ -12,9 +12,15 @@ constexpr int Picture0Width = 640, Picture0Height = 805;
 constexpr int Picture1Width = 640, Picture1Height = 480;
 constexpr int Picture2Width = 640, Picture2Height = 480;
 
+// Which picture surface each group of sprites below is copied from.
+constexpr int TitlePicture = 0;
+constexpr int SpritePicture = 1;
+constexpr int PanelPicture = 2;
+
 // Picture 0: title and speed select.
 constexpr Rect WavyLogo{0, 0, 291, 89};  // drawn one row at a time
 constexpr int WavyLogoRows = 89;
+constexpr Rect WavyLogoRow(int j) { return {WavyLogo.left, j, WavyLogo.right, j + 1}; }
 constexpr Rect BouncingLogo{0, 90, 506, 246};
 constexpr Rect Item0Normal{293, 0, 445, 70};
 constexpr Rect Item0Highlighted{0, 247, 152, 317};

@@ -7,3 +7,5 @@ constexpr const char* EffectFileNames[8] = {"wave/a.wav", "wave/b.wav", "wave/c.
                                             "wave/e.wav", "wave/f.wav", "wave/g.wav", "wave/h.wav"};
 constexpr const char* MusicFileNames[2] = {"midi/a.mid", "midi/b.mid"};
 constexpr const char* BestScoreFileName = "scor";
+// A new best score is written here first and then renamed over the old file.
+constexpr const char* BestScoreTempFileName = "scor.tmp";

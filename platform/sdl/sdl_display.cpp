@@ -1,0 +1,145 @@
+#include "platform/sdl/sdl_display.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+#include "platform/argb_conversion.h"
+#include "platform/sdl/letterbox.h"
+#include "platform/sdl/sdl_host.h"
+
+namespace platform {
+
+namespace {
+
+// A fade writes the palette 256 times. Each write takes this long, so a fade
+// lasts about half a second whatever the screen's refresh rate.
+constexpr double PaletteWriteSeconds = 0.0018;
+// Writes closer together than this change the picture but are not presented:
+// no screen shows them and presenting each one could slow the fade down.
+constexpr double PaletteShowIntervalSeconds = 0.008;
+// A write this long after the previous one begins a new fade.
+constexpr double NewFadeGapSeconds = 0.05;
+
+uint64_t CounterUnits(double seconds) {
+  return static_cast<uint64_t>(seconds * static_cast<double>(SDL_GetPerformanceFrequency()));
+}
+
+void WaitForCounter(uint64_t deadline) {
+  const uint64_t oneMillisecond = CounterUnits(0.001);
+  for (uint64_t now = SDL_GetPerformanceCounter(); now < deadline; now = SDL_GetPerformanceCounter()) {
+    if (deadline - now > 2 * oneMillisecond) SDL_Delay(1);
+  }
+}
+
+void ReportSdlError(const char* step) { std::fprintf(stderr, "SDL %s: %s\n", step, SDL_GetError()); }
+
+}  // namespace
+
+DisplayResult SdlDisplay::Open(int width, int height, int bitsPerPixel) {
+  SDL_Window* window = host.Window();
+  if (window == nullptr) return DisplayResult::NoDevice;
+  SDL_DisplayMode desktop;
+  if (bitsPerPixel != 8 || SDL_GetDesktopDisplayMode(SDL_GetWindowDisplayIndex(window), &desktop) != 0) {
+    return DisplayResult::NoDisplayMode;
+  }
+  renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_PRESENTVSYNC);
+  if (renderer == nullptr) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+  if (renderer == nullptr) {
+    ReportSdlError("renderer");
+    return DisplayResult::NoPrimarySurface;
+  }
+  SDL_RendererInfo info;
+  vsyncOn = SDL_GetRendererInfo(renderer, &info) == 0 && (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
+  pictureWidth = width;
+  pictureHeight = height;
+  if (!CreateTexture()) {
+    ReportSdlError("texture");
+    return DisplayResult::NoBackBuffer;
+  }
+  shownPixels.assign(static_cast<size_t>(width) * height, 0);
+  std::fill(std::begin(shownPalette), std::end(shownPalette), PaletteEntry{});
+  Show();
+  return DisplayResult::Ok;
+}
+
+bool SdlDisplay::CreateTexture() {
+  texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, pictureWidth,
+                              pictureHeight);
+  if (texture == nullptr) return false;
+  SDL_SetTextureScaleMode(texture, SDL_ScaleModeNearest);
+  return true;
+}
+
+void SdlDisplay::Present(const uint8_t* pixels, int width, int height, int pitch, const PaletteEntry* palette,
+                         bool waitVsync) {
+  if (renderer == nullptr || width != pictureWidth || height != pictureHeight) return;
+  for (int y = 0; y < height; ++y) {
+    std::memcpy(&shownPixels[static_cast<size_t>(y) * width], pixels + static_cast<ptrdiff_t>(y) * pitch, width);
+  }
+  std::memcpy(shownPalette, palette, sizeof shownPalette);
+  if (waitVsync) {
+    SetVsync(true);
+    Show();
+  } else {
+    PaceAndShowPaletteWrite();
+  }
+}
+
+void SdlDisplay::PaceAndShowPaletteWrite() {
+  const uint64_t now = SDL_GetPerformanceCounter();
+  if (now > nextWriteDeadline + CounterUnits(NewFadeGapSeconds)) nextWriteDeadline = now;
+  nextWriteDeadline += CounterUnits(PaletteWriteSeconds);
+  if (now - lastShownAt >= CounterUnits(PaletteShowIntervalSeconds)) {
+    SetVsync(false);
+    Show();
+  }
+  WaitForCounter(nextWriteDeadline);
+}
+
+void SdlDisplay::SetVsync(bool on) {
+  if (on == vsyncOn) return;
+  SDL_RenderSetVSync(renderer, on ? 1 : 0);
+  vsyncOn = on;
+}
+
+void SdlDisplay::Show() {
+  if (texture == nullptr) return;
+  void* argb = nullptr;
+  int argbPitch = 0;
+  if (SDL_LockTexture(texture, nullptr, &argb, &argbPitch) == 0) {
+    ConvertToArgb(shownPixels.data(), pictureWidth, pictureHeight, pictureWidth, MakeArgbTable(shownPalette),
+                  static_cast<uint32_t*>(argb), argbPitch);
+    SDL_UnlockTexture(texture);
+  }
+  int screenWidth = 0;
+  int screenHeight = 0;
+  SDL_GetRendererOutputSize(renderer, &screenWidth, &screenHeight);
+  const ScreenArea area = LetterboxArea(screenWidth, screenHeight, pictureWidth, pictureHeight);
+  const SDL_Rect target{area.x, area.y, area.width, area.height};
+  SDL_SetRenderDrawColor(renderer, 0, 0, 0, SDL_ALPHA_OPAQUE);
+  SDL_RenderClear(renderer);
+  SDL_RenderCopy(renderer, texture, nullptr, &target);
+  SDL_RenderPresent(renderer);
+  lastShownAt = SDL_GetPerformanceCounter();
+}
+
+void SdlDisplay::ShowAgain() {
+  if (renderer != nullptr) Show();
+}
+
+void SdlDisplay::RecoverTextures() {
+  if (renderer == nullptr) return;
+  if (texture != nullptr) SDL_DestroyTexture(texture);
+  if (!CreateTexture()) ReportSdlError("texture");
+  Show();
+}
+
+void SdlDisplay::Close() {
+  if (texture != nullptr) SDL_DestroyTexture(texture);
+  if (renderer != nullptr) SDL_DestroyRenderer(renderer);
+  texture = nullptr;
+  renderer = nullptr;
+}
+
+}  // namespace platform

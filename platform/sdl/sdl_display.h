@@ -1,0 +1,46 @@
+// The indexed 640 x 480 picture shown through its palette by an SDL renderer.
+#pragma once
+
+#include <SDL.h>
+
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace platform {
+
+class SdlHost;
+
+class SdlDisplay : public Display {
+ public:
+  explicit SdlDisplay(SdlHost& windowHost) : host(windowHost) {}
+  ~SdlDisplay() override { Close(); }
+  DisplayResult Open(int width, int height, int bitsPerPixel) override;
+  void Present(const uint8_t* pixels, int width, int height, int pitch, const PaletteEntry* palette,
+               bool waitVsync) override;
+  void Close() override;
+
+  // Shows the last picture again: the window was uncovered, resized or switched.
+  void ShowAgain();
+  // SDL threw the renderer's textures away: makes them anew and shows the picture.
+  void RecoverTextures();
+
+ private:
+  bool CreateTexture();
+  void SetVsync(bool on);
+  void PaceAndShowPaletteWrite();
+  void Show();
+
+  SdlHost& host;
+  SDL_Renderer* renderer = nullptr;
+  SDL_Texture* texture = nullptr;
+  int pictureWidth = 0;
+  int pictureHeight = 0;
+  bool vsyncOn = false;
+  std::vector<uint8_t> shownPixels;  // the visible picture, kept to show it again
+  PaletteEntry shownPalette[256];
+  uint64_t nextWriteDeadline = 0;    // performance-counter units
+  uint64_t lastShownAt = 0;
+};
+
+}  // namespace platform

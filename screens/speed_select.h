@@ -1,0 +1,11 @@
+// The speed select screen: ten starting fall speeds.
+#pragma once
+
+#include <cstdint>
+
+constexpr int SpeedCursorSlowest = 52;
+
+extern int speedCursorX;
+extern uint8_t speedRepeat;
+
+void SpeedSelectScene();

@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "tests/screens_test_bed.h"
+
+using namespace testbed;
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+// Every test runs in its own temporary folder.
+class BestScoreFileTest : public ::testing::Test {
+ protected:
+  ScreensTestBed bed;
+  std::filesystem::path previous;
+  std::filesystem::path folder;
+
+  void SetUp() override {
+    previous = std::filesystem::current_path();
+    folder = std::filesystem::temp_directory_path() /
+             (std::string("kerzonk_scor_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    std::filesystem::current_path(folder);
+  }
+  void TearDown() override {
+    std::filesystem::current_path(previous);
+    std::filesystem::remove_all(folder);
+  }
+
+  static void WriteFile(const Bytes& bytes) {
+    std::ofstream out("scor", std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  }
+  static Bytes FileBytes() {
+    std::ifstream in("scor", std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
+  }
+  // Plays a solo game-over sequence to its end with the given final score.
+  static void EndSoloGame(int finalScore) {
+    currentScene = SceneSolo;
+    playerPhase[0] = PhaseGameOver;
+    score = finalScore;
+    while (currentScene == SceneSolo) PhaseGameOverHandler(0);
+  }
+};
+
+TEST_F(BestScoreFileTest, LineFeedByteIsStoredWithACarriageReturn) {
+  WriteBestScore(10);
+  EXPECT_EQ(FileBytes(), (Bytes{0x0D, 0x0A, 0x00, 0x00, 0x00}));
+  ReadBestScore();
+  EXPECT_EQ(bestScore, 10);
+}
+
+TEST_F(BestScoreFileTest, OtherBytesAreStoredAsTheyAre) {
+  WriteBestScore(1050);
+  EXPECT_EQ(FileBytes(), (Bytes{0x1A, 0x04, 0x00, 0x00}));
+  ReadBestScore();
+  EXPECT_EQ(bestScore, 1050);
+  // Every byte a line feed: eight bytes in the file.
+  EXPECT_EQ(EncodeBestScore(0x0A0A0A0A).size(), 8u);
+  EXPECT_EQ(DecodeBestScore(EncodeBestScore(0x0A0A0A0A)), 0x0A0A0A0A);
+  EXPECT_EQ(DecodeBestScore(EncodeBestScore(-1)), -1);
+}
+
+TEST_F(BestScoreFileTest, ShortFileReadsMinusOne) {
+  WriteFile({0x10, 0x00, 0x00});
+  ReadBestScore();
+  EXPECT_EQ(bestScore, -1);
+  WriteFile({0x0D, 0x0A, 0x0D, 0x0A, 0x0D, 0x0A});  // three bytes after the translation
+  bestScore = 5;
+  ReadBestScore();
+  EXPECT_EQ(bestScore, -1);
+}
+
+TEST_F(BestScoreFileTest, LoneCarriageReturnIsKept) {
+  WriteFile({0x0D, 0x01, 0x00, 0x00});
+  ReadBestScore();
+  EXPECT_EQ(bestScore, 0x010D);
+  WriteFile({0x0D, 0x0D, 0x0A, 0x00, 0x00});
+  ReadBestScore();
+  EXPECT_EQ(bestScore, 0x0A0D);
+}
+
+TEST_F(BestScoreFileTest, MissingOrUnreadableFileKeepsTheValue) {
+  bestScore = 77;
+  ReadBestScore();
+  EXPECT_EQ(bestScore, 77);
+  std::filesystem::create_directory("scor");
+  ReadBestScore();
+  EXPECT_EQ(bestScore, 77);
+}
+
+TEST_F(BestScoreFileTest, OnlyAHigherScoreRewritesTheFile) {
+  WriteFile({0x07, 0x00, 0x00, 0x00});
+  bestScore = 500;  // as read when the game started
+  EndSoloGame(500);
+  EXPECT_EQ(FileBytes(), (Bytes{0x07, 0x00, 0x00, 0x00}));
+  EndSoloGame(510);
+  EXPECT_EQ(FileBytes(), (Bytes{0xFE, 0x01, 0x00, 0x00}));
+  // The panel value changes only at the next read.
+  EXPECT_EQ(bestScore, 500);
+}
+
+TEST_F(BestScoreFileTest, NoFileAndAGameEndingAtZeroWritesNothing) {
+  EndSoloGame(0);
+  EXPECT_FALSE(std::filesystem::exists("scor"));
+  EndSoloGame(30);
+  EXPECT_EQ(FileBytes(), (Bytes{0x1E, 0x00, 0x00, 0x00}));
+}
+
+TEST_F(BestScoreFileTest, FailedSaveLeavesThePreviousValueReadable) {
+  WriteBestScore(1050);
+  // A folder in the way of the temporary file makes the save fail.
+  std::filesystem::create_directory(BestScoreTempFileName);
+  WriteBestScore(2000);
+  ReadBestScore();
+  EXPECT_EQ(bestScore, 1050);
+  std::filesystem::remove(BestScoreTempFileName);
+  WriteBestScore(2000);
+  ReadBestScore();
+  EXPECT_EQ(bestScore, 2000);
+}
+
+TEST_F(BestScoreFileTest, SaveInterruptedBeforeTheRenameLeavesTheOldFile) {
+  WriteBestScore(1050);
+  // What a crash between writing and renaming leaves behind: a partial temporary file.
+  std::ofstream(BestScoreTempFileName, std::ios::binary) << '\x01';
+  ReadBestScore();
+  EXPECT_EQ(bestScore, 1050);
+  WriteBestScore(3000);
+  ReadBestScore();
+  EXPECT_EQ(bestScore, 3000);
+  EXPECT_FALSE(std::filesystem::exists(BestScoreTempFileName));
+}
+
+}  // namespace
