@@ -13,5 +13,5 @@ std::vector<uint8_t> ShownColours(const platform::HeadlessDisplay& display) {
 }
 
 bool WriteScreenshot(const platform::HeadlessDisplay& display, const std::string& path) {
-  return WritePng(path, display.width, display.height, ShownColours(display));
+  return png::WriteFile(path, ShownColours(display), display.width, display.height, png::PixelFormat::Rgb);
 }
