@@ -54,8 +54,10 @@ JoystickResult HeadlessControls::QueryJoystick(JoystickSample& sample) {
   return joystickResult;
 }
 
-bool HeadlessSound::CreateVoice(int slot, const WaveFormat&, const uint8_t*, size_t) {
+bool HeadlessSound::CreateVoice(int slot, const WaveFormat& format, const uint8_t*, size_t size) {
   voiceLoaded[slot] = true;
+  voiceFormat[slot] = format;
+  voiceBytes[slot] = size;
   return true;
 }
 
@@ -65,8 +67,69 @@ void HeadlessSound::Restart(int slot) { played.push_back(EffectRequest{slot, clo
 
 void HeadlessSound::ReleaseVoice(int slot) { voiceLoaded[slot] = false; }
 
+namespace {
+class SilentSink : public MusicSink {
+ public:
+  void Render(int64_t) override {}
+  void Send(const MidiEvent&) override {}
+  void EndNotes(bool) override {}
+  void Hush() override {}
+};
+}  // namespace
+
+MusicOpenResult HeadlessMusic::Open() {
+  open = failWith == MusicOpenResult::Ok;
+  sequencedTo_ = Now();
+  return failWith;
+}
+
+void HeadlessMusic::Load(int slot, const MidiSong& song) {
+  sequencer_.Load(slot, song);
+  loaded[slot] = true;
+}
+
+void HeadlessMusic::Unload(int slot) {
+  sequencer_.Unload(slot);
+  loaded[slot] = false;
+}
+
+void HeadlessMusic::CatchUp() {
+  SilentSink sink;
+  const uint32_t now = Now();
+  sequencer_.Advance(static_cast<uint32_t>(now - sequencedTo_), sink);
+  sequencedTo_ = now;
+}
+
+void HeadlessMusic::Start(int slot, int repeats) {
+  CatchUp();
+  if (sequencer_.ChangePending()) changes.back().replaced = true;
+  sequencer_.Start(slot, repeats);
+  changes.push_back(MusicChange{slot, repeats, Now(), Now(), true, false});
+}
+
+void HeadlessMusic::Change(int slot, int repeats) {
+  CatchUp();
+  if (sequencer_.ChangePending()) changes.back().replaced = true;
+  const uint32_t at = Now() + static_cast<uint32_t>(sequencer_.FramesUntilNextBar());
+  sequencer_.Request(slot, repeats);
+  changes.push_back(MusicChange{slot, repeats, Now(), at, false, false});
+}
+
+void HeadlessMusic::Stop() {
+  CatchUp();
+  if (sequencer_.ChangePending()) changes.back().replaced = true;
+  SilentSink sink;
+  sequencer_.Stop(sink);
+}
+
+int HeadlessMusic::Playing() {
+  CatchUp();
+  return sequencer_.Playing();
+}
+
 void Headless::Install() {
   sound.clock = &host;
+  music.clock = &host;
   platform::Install(Facilities{&host, &display, &controls, &sound, &music});
 }
 

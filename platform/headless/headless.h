@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/music.h"
+#include "platform/music_sequencer.h"
 #include "platform/platform.h"
 #include "platform/sound.h"
 
@@ -83,12 +84,50 @@ class HeadlessSound : public SoundDevice {
 
   bool available = true;
   bool voiceLoaded[8] = {};
+  WaveFormat voiceFormat[8];
+  size_t voiceBytes[8] = {};
   int volume[8] = {};
   std::vector<EffectRequest> played;
   const HeadlessHost* clock = nullptr;
 };
 
-class HeadlessMusic : public MusicDevice {};
+// One music request with the virtual tick at which it takes effect: at once
+// for a start, at the next bar line of the piece playing for a change.
+struct MusicChange {
+  int segment;
+  int repeats;
+  uint32_t requestedAt;
+  uint32_t takesEffectAt;
+  bool immediate;
+  bool replaced;  // a later request came before this change took effect
+};
+
+class HeadlessMusic : public MusicDevice {
+ public:
+  MusicOpenResult Open() override;
+  void Load(int slot, const MidiSong& song) override;
+  void Start(int slot, int repeats) override;
+  void Change(int slot, int repeats) override;
+  void Stop() override;
+  void Unload(int slot) override;
+  void Close() override { open = false; }
+
+  // The piece playing at the current virtual tick, -1 for none.
+  int Playing();
+
+  MusicOpenResult failWith = MusicOpenResult::Ok;  // a test can make the music unavailable
+  bool open = false;
+  bool loaded[MusicPieceSlots] = {};
+  std::vector<MusicChange> changes;
+  const HeadlessHost* clock = nullptr;
+
+ private:
+  uint32_t Now() const { return clock ? clock->tick : 0; }
+  void CatchUp();
+
+  MusicSequencer sequencer_{1000};  // one frame a millisecond
+  uint32_t sequencedTo_ = 0;
+};
 
 // Owns one of each facility; Install() makes them the current platform.
 struct Headless {

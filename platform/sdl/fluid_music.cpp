@@ -1,0 +1,158 @@
+#include "platform/sdl/fluid_music.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace platform {
+
+namespace {
+
+constexpr int MidiChannels = 16;
+constexpr int AllNotesOff = 123;
+constexpr int ResetAllControllers = 121;
+
+// A SoundFont file starts "RIFF", its size, then the form "sfbk".
+bool LooksLikeSoundFont(const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return false;
+  char header[12] = {};
+  const bool read = std::fread(header, 1, sizeof header, file) == sizeof header;
+  std::fclose(file);
+  return read && std::memcmp(header, "RIFF", 4) == 0 && std::memcmp(header + 8, "sfbk", 4) == 0;
+}
+
+}  // namespace
+
+MusicOpenResult FluidMusicEngine::Open(int framesPerSecond, const std::vector<std::string>& soundFonts) {
+  fluid_set_log_function(FLUID_WARN, nullptr, nullptr);
+  fluid_set_log_function(FLUID_INFO, nullptr, nullptr);
+  settings_ = new_fluid_settings();
+  if (settings_ != nullptr) {
+    fluid_settings_setnum(settings_, "synth.sample-rate", framesPerSecond);
+    synth_ = new_fluid_synth(settings_);
+  }
+  if (synth_ == nullptr) {
+    Close();
+    return MusicOpenResult::NoSynthesizer;
+  }
+  bool loaded = false;
+  for (const std::string& path : soundFonts) {
+    if (LooksLikeSoundFont(path) && fluid_synth_sfload(synth_, path.c_str(), 1) != FLUID_FAILED) {
+      loaded = true;
+      break;
+    }
+  }
+  if (!loaded) {
+    Close();
+    return MusicOpenResult::NoSoundFont;
+  }
+  sequencer_ = std::make_unique<MusicSequencer>(framesPerSecond);
+  return MusicOpenResult::Ok;
+}
+
+void FluidMusicEngine::Close() {
+  if (synth_ != nullptr) delete_fluid_synth(synth_);
+  if (settings_ != nullptr) delete_fluid_settings(settings_);
+  synth_ = nullptr;
+  settings_ = nullptr;
+  sequencer_.reset();
+  mailbox_.clear();
+  taken_.clear();
+}
+
+void FluidMusicEngine::Post(Command command) {
+  std::lock_guard<std::mutex> hold(mailboxLock_);
+  mailbox_.push_back(std::move(command));
+}
+
+void FluidMusicEngine::Load(int slot, const MidiSong& song) {
+  Post(Command{CommandKind::Load, slot, 0, std::make_shared<const MidiSong>(song)});
+}
+
+void FluidMusicEngine::Unload(int slot) { Post(Command{CommandKind::Unload, slot, 0, nullptr}); }
+void FluidMusicEngine::Start(int slot, int repeats) { Post(Command{CommandKind::Start, slot, repeats, nullptr}); }
+void FluidMusicEngine::Change(int slot, int repeats) { Post(Command{CommandKind::Change, slot, repeats, nullptr}); }
+void FluidMusicEngine::Stop() { Post(Command{CommandKind::Stop, 0, 0, nullptr}); }
+
+void FluidMusicEngine::Carry(const Command& command) {
+  switch (command.kind) {
+    case CommandKind::Load:
+      sequencer_->Load(command.slot, *command.song);
+      break;
+    case CommandKind::Unload:
+      sequencer_->Unload(command.slot);
+      break;
+    case CommandKind::Start:
+      EndNotes(true);
+      sequencer_->Start(command.slot, command.repeats);
+      break;
+    case CommandKind::Change:
+      sequencer_->Request(command.slot, command.repeats);
+      break;
+    case CommandKind::Stop:
+      sequencer_->Stop(*this);
+      break;
+  }
+}
+
+void FluidMusicEngine::Fill(int16_t* stereo, int frames) {
+  if (synth_ == nullptr) {
+    std::memset(stereo, 0, sizeof(int16_t) * 2 * frames);
+    return;
+  }
+  {
+    std::lock_guard<std::mutex> hold(mailboxLock_);
+    taken_.swap(mailbox_);
+  }
+  for (const Command& command : taken_) Carry(command);
+  taken_.clear();
+  output_ = stereo;
+  written_ = 0;
+  sequencer_->Advance(frames, *this);
+  output_ = nullptr;
+}
+
+void FluidMusicEngine::Render(int64_t frames) {
+  const int count = static_cast<int>(frames);
+  const int offset = static_cast<int>(written_ * 2);
+  fluid_synth_write_s16(synth_, count, output_, offset, 2, output_, offset + 1, 2);
+  written_ += frames;
+}
+
+void FluidMusicEngine::Send(const MidiEvent& event) {
+  const int channel = event.status & 0x0F;
+  switch (event.status & 0xF0) {
+    case 0x80:
+      fluid_synth_noteoff(synth_, channel, event.data1);
+      break;
+    case 0x90:
+      fluid_synth_noteon(synth_, channel, event.data1, event.data2);
+      break;
+    case 0xA0:
+      fluid_synth_key_pressure(synth_, channel, event.data1, event.data2);
+      break;
+    case 0xB0:
+      fluid_synth_cc(synth_, channel, event.data1, event.data2);
+      break;
+    case 0xC0:
+      fluid_synth_program_change(synth_, channel, event.data1);
+      break;
+    case 0xD0:
+      fluid_synth_channel_pressure(synth_, channel, event.data1);
+      break;
+    case 0xE0:
+      fluid_synth_pitch_bend(synth_, channel, event.data1 | (event.data2 << 7));
+      break;
+  }
+}
+
+void FluidMusicEngine::EndNotes(bool resetChannels) {
+  for (int channel = 0; channel < MidiChannels; ++channel) {
+    if (resetChannels) fluid_synth_cc(synth_, channel, ResetAllControllers, 0);
+    fluid_synth_cc(synth_, channel, AllNotesOff, 0);
+  }
+}
+
+void FluidMusicEngine::Hush() { fluid_synth_all_sounds_off(synth_, -1); }
+
+}  // namespace platform
