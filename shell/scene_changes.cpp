@@ -47,3 +47,8 @@ void EnterSpeedSelect() {
   RevealScene(SpeedSelectScene, KeepMusic);
   ResetTitleLogo();
 }
+
+void ReturnToTitle(int musicSegment) {
+  currentScene = SceneTitle;
+  RevealScene(TitleScene, musicSegment);
+}
