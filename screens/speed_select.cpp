@@ -5,6 +5,7 @@
 #include "rules/state.h"
 #include "screens/sprite_layout.h"
 #include "screens/title.h"
+#include "shell/scenes.h"
 #include "video/blit.h"
 #include "video/picture.h"
 
@@ -24,7 +25,7 @@ void ConfirmSpeed() {
   // Cleared first so the title's two drawings do not take the same press.
   keyButton = 0;
   PlayEffect(SfxConfirm);
-  ShowTitleAfterChange(false);
+  ReturnToTitle(KeepMusic);
 }
 
 }  // namespace

@@ -1,8 +1,0 @@
-#include "audio/music.h"
-#include "screens/title.h"
-#include "shell/scenes.h"
-
-void ShowTitleAfterChange(bool startTitleMusic) {
-  currentScene = SceneTitle;
-  RevealScene(TitleScene, startTitleMusic ? MusicTitle : KeepMusic);
-}
