@@ -5,6 +5,7 @@
 #include "rules/state.h"
 #include "screens/sprite_layout.h"
 #include "screens/title.h"
+#include "shell/scenes.h"
 #include "video/blit.h"
 #include "video/picture.h"
 
@@ -20,11 +21,11 @@ constexpr int FallIntervalFastest = 60;
 constexpr int FallIntervalStep = 10;
 constexpr uint8_t SpeedRepeatFrames = 10;
 
-void ReturnToTitle() {
+void ConfirmSpeed() {
   // Cleared first so the title's two drawings do not take the same press.
   keyButton = 0;
   PlayEffect(SfxConfirm);
-  ShowTitleAfterChange(false);
+  ReturnToTitle(KeepMusic);
 }
 
 }  // namespace
@@ -54,5 +55,5 @@ void SpeedSelectScene() {
   const Surface* picture = pictureSurfaces[layout::TitlePicture];
   DrawSprite(0, 0, picture, layout::SpeedScreen, CopyKeyed);
   DrawSprite(speedCursorX, SpeedCursorY, picture, layout::SpeedCursor, CopyKeyed);
-  if (keyButton > 0) ReturnToTitle();
+  if (keyButton > 0) ConfirmSpeed();
 }

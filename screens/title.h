@@ -28,7 +28,3 @@ void DrawBouncingLogo();
 void TitleMenu();
 // The bouncing logo starts afresh.
 void ResetTitleLogo();
-
-// Shows the title after a speed choice or a game: fade out, draw it twice
-// around a flip, optionally switch to the title music, fade back in.
-void ShowTitleAfterChange(bool startTitleMusic);

@@ -18,9 +18,8 @@ void CopyRow(uint8_t* to, const uint8_t* from, int count, int key) {
     return;
   }
   const auto k = static_cast<uint8_t>(key);
-  for (int i = 0; i < count; ++i) {
-    if (from[i] != k) to[i] = from[i];
-  }
+  // A select rather than a skipped store lets the compiler copy many pixels per step.
+  for (int i = 0; i < count; ++i) to[i] = from[i] != k ? from[i] : to[i];
 }
 
 }  // namespace

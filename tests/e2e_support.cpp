@@ -1,0 +1,130 @@
+#include "tests/e2e_support.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+namespace fs = std::filesystem;
+
+namespace e2e {
+
+ScratchFolder::ScratchFolder() {
+  std::string pattern = (fs::temp_directory_path() / "kerzonk-e2e-XXXXXX").string();
+  if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
+}
+
+ScratchFolder::~ScratchFolder() {
+  std::error_code ignored;
+  if (!path_.empty()) {
+    // An unwritable file or folder left by a test must not stop the clean-up.
+    for (const auto& entry : fs::recursive_directory_iterator(path_, ignored)) {
+      fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+    }
+    fs::remove_all(path_, ignored);
+  }
+}
+
+fs::path BuiltGameFolder() { return KERZONK_GAME_DIR; }
+
+fs::path CopyGameFolder(const ScratchFolder& scratch) {
+  const fs::path copy = scratch.Path() / "game";
+  fs::copy(BuiltGameFolder(), copy, fs::copy_options::recursive);
+  fs::remove(copy / "scor");
+  return copy;
+}
+
+Child::Child(const std::vector<std::string>& argv, const std::map<std::string, std::string>& environment,
+             const fs::path& folder, const fs::path& outputStem)
+    : outPath_(outputStem.string() + ".out"), errPath_(outputStem.string() + ".err") {
+  pid_ = fork();
+  if (pid_ != 0) return;
+  // In the child: only async-signal-safe steps from here on, apart from setenv.
+  const int out = open(outPath_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  const int err = open(errPath_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  const int nothing = open("/dev/null", O_RDONLY);
+  if (out < 0 || err < 0 || nothing < 0 || chdir(folder.c_str()) != 0) _exit(127);
+  dup2(nothing, 0);
+  dup2(out, 1);
+  dup2(err, 2);
+  for (const auto& [name, value] : environment) setenv(name.c_str(), value.c_str(), 1);
+  std::vector<char*> args;
+  for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
+  args.push_back(nullptr);
+  execv(args[0], args.data());
+  _exit(127);
+}
+
+Child::~Child() {
+  if (Started() && !ended_) {
+    kill(pid_, SIGKILL);
+    waitpid(pid_, &status_, 0);
+  }
+}
+
+void Child::Signal(int signalNumber) {
+  if (Started() && !ended_) kill(pid_, signalNumber);
+}
+
+bool Child::Running() {
+  if (!Started() || ended_) return false;
+  if (waitpid(pid_, &status_, WNOHANG) == pid_) ended_ = true;
+  return !ended_;
+}
+
+int Child::Wait(int timeoutMs) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+  while (Running()) {
+    if (std::chrono::steady_clock::now() > deadline) {
+      kill(pid_, SIGKILL);
+      waitpid(pid_, &status_, 0);
+      ended_ = true;
+      return -1;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  if (!Started()) return -1;
+  if (WIFSIGNALED(status_)) return 128 + WTERMSIG(status_);
+  return WEXITSTATUS(status_);
+}
+
+std::string Child::Output() const { return ReadFile(outPath_); }
+std::string Child::Errors() const { return ReadFile(errPath_); }
+
+int Run(const std::vector<std::string>& argv, const std::map<std::string, std::string>& environment,
+        const fs::path& folder, const fs::path& outputStem, int timeoutMs) {
+  Child child(argv, environment, folder, outputStem);
+  return child.Wait(timeoutMs);
+}
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+void WriteFile(const fs::path& path, const std::string& text) {
+  std::ofstream file(path, std::ios::binary);
+  file << text;
+}
+
+std::string FileHash(const fs::path& path) {
+  uint64_t hash = 0xcbf29ce484222325ull;
+  for (unsigned char c : ReadFile(path)) {
+    hash ^= c;
+    hash *= 0x100000001b3ull;
+  }
+  char hex[17];
+  std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
+  return hex;
+}
+
+}  // namespace e2e

@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "tools/replay/replay_options.h"
+
+namespace {
+
+bool Parse(std::vector<const char*> args, ReplayOptions& options, std::string& error) {
+  args.insert(args.begin(), "kerzonk-replay");
+  return ParseReplayOptions(static_cast<int>(args.size()), args.data(), options, error);
+}
+
+std::string ErrorOf(std::vector<const char*> args) {
+  ReplayOptions options;
+  std::string error;
+  EXPECT_FALSE(Parse(std::move(args), options, error));
+  return error;
+}
+
+TEST(ReplayOptions, EveryOptionIsRead) {
+  ReplayOptions options;
+  std::string error;
+  ASSERT_TRUE(Parse({"--data", "game", "--frames", "300", "--time", "1700000000", "--input", "solo.txt",
+                     "--shot", "10:a.png", "--shot", "300:b.png", "--state", "20:s.json", "--states",
+                     "all.jsonl", "--log", "events.log"},
+                    options, error))
+      << error;
+  EXPECT_EQ(options.dataDir, "game");
+  EXPECT_EQ(options.frames, 300u);
+  EXPECT_EQ(options.time, 1700000000);
+  EXPECT_EQ(options.inputPath, "solo.txt");
+  ASSERT_EQ(options.shots.size(), 2u);
+  EXPECT_EQ(options.shots[1].frame, 300u);
+  EXPECT_EQ(options.shots[1].path, "b.png");
+  ASSERT_EQ(options.states.size(), 1u);
+  EXPECT_EQ(options.states[0].frame, 20u);
+  EXPECT_EQ(options.statesPath, "all.jsonl");
+  EXPECT_EQ(options.logPath, "events.log");
+}
+
+TEST(ReplayOptions, DefaultsAreTheCurrentFolderAndTimeZero) {
+  ReplayOptions options;
+  std::string error;
+  ASSERT_TRUE(Parse({"--frames", "1"}, options, error)) << error;
+  EXPECT_EQ(options.dataDir, ".");
+  EXPECT_EQ(options.time, 0);
+  EXPECT_TRUE(options.inputPath.empty());
+  EXPECT_TRUE(options.logPath.empty());
+}
+
+TEST(ReplayOptions, FaultsAreReported) {
+  EXPECT_EQ(ErrorOf({}), "--frames is required");
+  EXPECT_EQ(ErrorOf({"--frames", "0"}), "bad value \"0\" for --frames");
+  EXPECT_EQ(ErrorOf({"--frames", "12x"}), "bad value \"12x\" for --frames");
+  EXPECT_EQ(ErrorOf({"--frames", "5", "--time"}), "--time needs a value");
+  EXPECT_EQ(ErrorOf({"--frames", "5", "--speed", "2"}), "unknown option \"--speed\"");
+  EXPECT_EQ(ErrorOf({"--frames", "5", "--shot", "a.png"}), "bad value \"a.png\" for --shot");
+  EXPECT_EQ(ErrorOf({"--frames", "5", "--state", "3:"}), "bad value \"3:\" for --state");
+  EXPECT_EQ(ErrorOf({"--frames", "5", "--shot", "6:late.png"}), "frame 6 of late.png is past the last frame");
+}
+
+}  // namespace

@@ -1,0 +1,50 @@
+// The replay input script: one line per change of held input, "F KEYS".
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/headless/headless.h"
+
+// What the keyboard and the joystick report while a script line is in force.
+struct HeldInput {
+  bool keys[6] = {};  // indexed by platform::Key
+  platform::JoystickSample joystick;
+  friend bool operator==(const HeldInput& a, const HeldInput& b) {
+    return std::equal(a.keys, a.keys + 6, b.keys) && a.joystick.x == b.joystick.x &&
+           a.joystick.y == b.joystick.y && a.joystick.buttons == b.joystick.buttons;
+  }
+};
+
+struct InputChange {
+  uint32_t frame = 0;  // the first frame whose end-of-frame sampling sees this input
+  HeldInput held;
+};
+
+struct InputScript {
+  std::vector<InputChange> changes;  // in rising frame order
+  bool usesJoystick = false;         // a joystick is plugged in when any line names one
+};
+
+// The stick at rest: both axes inside the neutral band.
+HeldInput NothingHeld();
+
+// Parses a whole script; on a fault returns false with a message naming the line.
+bool ParseInputScript(const std::string& text, InputScript& script, std::string& error);
+
+// Steps through the script's changes as the frames go by.
+class InputPlayer {
+ public:
+  explicit InputPlayer(const InputScript& script) : script_(script) {}
+  // The input held for the sampling at the end of the given frame; frames must rise.
+  const HeldInput& HeldAt(uint32_t frame);
+
+ private:
+  const InputScript& script_;
+  size_t next_ = 0;
+  HeldInput current_ = NothingHeld();
+};
+
+void ApplyHeldInput(const HeldInput& held, platform::HeadlessControls& controls);

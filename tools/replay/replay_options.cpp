@@ -1,0 +1,78 @@
+#include "tools/replay/replay_options.h"
+
+#include <charconv>
+
+const char* const ReplayUsage =
+    "usage: kerzonk-replay --frames N [--data DIR] [--time T] [--input FILE]\n"
+    "                      [--shot F:FILE.png]... [--state F:FILE.json]...\n"
+    "                      [--states FILE.jsonl] [--log FILE]\n";
+
+namespace {
+
+template <typename Number>
+bool ParseNumber(const std::string& text, Number& value) {
+  const char* end = text.data() + text.size();
+  auto [rest, fault] = std::from_chars(text.data(), end, value);
+  return !text.empty() && fault == std::errc() && rest == end;
+}
+
+bool ParseFrameFile(const std::string& text, FrameFile& file) {
+  const size_t colon = text.find(':');
+  if (colon == std::string::npos || colon + 1 == text.size()) return false;
+  file.path = text.substr(colon + 1);
+  return ParseNumber(text.substr(0, colon), file.frame) && file.frame >= 1;
+}
+
+}  // namespace
+
+bool ParseReplayOptions(int argc, const char* const* argv, ReplayOptions& options, std::string& error) {
+  options = ReplayOptions{};
+  bool framesGiven = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string name = argv[i];
+    if (i + 1 >= argc) {
+      error = name.rfind("--", 0) == 0 ? name + " needs a value" : "unexpected argument \"" + name + "\"";
+      return false;
+    }
+    const std::string value = argv[++i];
+    bool valid = true;
+    if (name == "--data") {
+      options.dataDir = value;
+    } else if (name == "--frames") {
+      valid = ParseNumber(value, options.frames) && options.frames >= 1;
+      framesGiven = true;
+    } else if (name == "--time") {
+      valid = ParseNumber(value, options.time);
+    } else if (name == "--input") {
+      options.inputPath = value;
+    } else if (name == "--shot" || name == "--state") {
+      FrameFile file;
+      valid = ParseFrameFile(value, file);
+      (name == "--shot" ? options.shots : options.states).push_back(file);
+    } else if (name == "--states") {
+      options.statesPath = value;
+    } else if (name == "--log") {
+      options.logPath = value;
+    } else {
+      error = "unknown option \"" + name + "\"";
+      return false;
+    }
+    if (!valid) {
+      error = "bad value \"" + value + "\" for " + name;
+      return false;
+    }
+  }
+  if (!framesGiven) {
+    error = "--frames is required";
+    return false;
+  }
+  for (const auto* list : {&options.shots, &options.states}) {
+    for (const FrameFile& file : *list) {
+      if (file.frame > options.frames) {
+        error = "frame " + std::to_string(file.frame) + " of " + file.path + " is past the last frame";
+        return false;
+      }
+    }
+  }
+  return true;
+}

@@ -1,0 +1,28 @@
+// The command line of the replay runner.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// A file to write at the end of one frame.
+struct FrameFile {
+  uint32_t frame = 0;
+  std::string path;
+};
+
+struct ReplayOptions {
+  std::string dataDir = ".";
+  uint32_t frames = 0;
+  int64_t time = 0;
+  std::string inputPath;  // empty: nothing is ever held
+  std::vector<FrameFile> shots;
+  std::vector<FrameFile> states;
+  std::string statesPath;  // every frame's state, one JSON line each
+  std::string logPath;
+};
+
+// Reads argv[1..]; on a fault returns false with a message for the user.
+bool ParseReplayOptions(int argc, const char* const* argv, ReplayOptions& options, std::string& error);
+
+extern const char* const ReplayUsage;

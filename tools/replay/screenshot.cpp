@@ -1,0 +1,17 @@
+#include "tools/replay/screenshot.h"
+
+#include "tools/png/png_writer.h"
+
+std::vector<uint8_t> ShownColours(const platform::HeadlessDisplay& display) {
+  std::vector<uint8_t> rgb;
+  rgb.reserve(display.shown.size() * 3);
+  for (uint8_t index : display.shown) {
+    const platform::PaletteEntry& entry = display.shownPalette[index];
+    rgb.insert(rgb.end(), {entry.red, entry.green, entry.blue});
+  }
+  return rgb;
+}
+
+bool WriteScreenshot(const platform::HeadlessDisplay& display, const std::string& path) {
+  return png::WriteFile(path, ShownColours(display), display.width, display.height, png::PixelFormat::Rgb);
+}
