@@ -107,7 +107,7 @@ TEST_F(SceneChange, SpeedSelectReturnsToTheTitleWithoutMusic) {
 
 TEST_F(SceneChange, EndOfAGameReturnsToTheTitleWithItsMusicAndNoEffect) {
   currentScene = SceneSolo;
-  ShowTitleAfterChange(true);
+  ReturnToTitle(MusicTitle);
   EXPECT_EQ(Folded(), (Events{"palette x256", "flip", "latch 0 scene 0 phases 00", "music 0 repeats 65025",
                               "palette x256"}));
 }
