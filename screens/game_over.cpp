@@ -2,13 +2,13 @@
 
 #include <cstring>
 
-#include "audio/music.h"
 #include "audio/sound.h"
 #include "platform/platform.h"
 #include "rules/phases.h"
 #include "screens/best_score.h"
 #include "screens/caption_motion.h"
 #include "screens/sprite_layout.h"
+#include "screens/title.h"
 #include "shell/scenes.h"
 #include "video/blit.h"
 #include "video/picture.h"
@@ -68,7 +68,7 @@ void EndSoloGame(uint8_t player) {
   clearedBlocks[player] = 0;
   fallInterval = StartFallInterval;
   specialsEarned = 0;
-  ReturnToTitle(MusicTitle);
+  ShowTitleAfterChange(true);
 }
 
 void EndVersusGame(uint8_t player) {
@@ -90,7 +90,7 @@ void EndVersusGame(uint8_t player) {
   }
   fallInterval = StartFallInterval;
   specialsEarned = 0;
-  ReturnToTitle(MusicTitle);
+  ShowTitleAfterChange(true);
 }
 
 }  // namespace

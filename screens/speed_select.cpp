@@ -5,7 +5,6 @@
 #include "rules/state.h"
 #include "screens/sprite_layout.h"
 #include "screens/title.h"
-#include "shell/scenes.h"
 #include "video/blit.h"
 #include "video/picture.h"
 
@@ -25,7 +24,7 @@ void ConfirmSpeed() {
   // Cleared first so the title's two drawings do not take the same press.
   keyButton = 0;
   PlayEffect(SfxConfirm);
-  ReturnToTitle(KeepMusic);
+  ShowTitleAfterChange(false);
 }
 
 }  // namespace

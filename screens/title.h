@@ -28,3 +28,7 @@ void DrawBouncingLogo();
 void TitleMenu();
 // The bouncing logo starts afresh.
 void ResetTitleLogo();
+
+// The two returns to the title (a speed chosen, a game over): the title
+// becomes the scene and is revealed, with the title music only after a game.
+void ShowTitleAfterChange(bool startTitleMusic);
