@@ -60,4 +60,25 @@ void BM_SdlBlitConversion(benchmark::State& state) {
 }
 BENCHMARK(BM_SdlBlitConversion);
 
+// SDL's other route: a new ARGB8888 surface converted from the 8-bit one.
+void BM_SdlConvertSurface(benchmark::State& state) {
+  const std::vector<uint8_t> picture = NoisyPicture();
+  SDL_Surface* indexed = SDL_CreateRGBSurfaceWithFormat(0, Width, Height, 8, SDL_PIXELFORMAT_INDEX8);
+  for (int y = 0; y < Height; ++y) {
+    std::copy_n(&picture[y * Width], Width, static_cast<uint8_t*>(indexed->pixels) + y * indexed->pitch);
+  }
+  SDL_Color colours[256] = {};
+  uint8_t step = 0;
+  for (auto _ : state) {
+    colours[1].r = ++step;
+    SDL_SetPaletteColors(indexed->format->palette, colours, 0, 256);
+    SDL_Surface* screen = SDL_ConvertSurfaceFormat(indexed, SDL_PIXELFORMAT_ARGB8888, 0);
+    benchmark::DoNotOptimize(screen->pixels);
+    SDL_FreeSurface(screen);
+  }
+  state.SetItemsProcessed(state.iterations() * Width * Height);
+  SDL_FreeSurface(indexed);
+}
+BENCHMARK(BM_SdlConvertSurface);
+
 }  // namespace

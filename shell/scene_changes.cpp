@@ -32,6 +32,11 @@ void RevealScene(void (*drawScene)(), int musicSegment) {
   FadeFromBlack();
 }
 
+void ReturnToTitle(int musicSegment) {
+  currentScene = SceneTitle;
+  RevealScene(TitleScene, musicSegment);
+}
+
 void EnterSolo() {
   ReadBestScore();
   EnterGame(SceneSolo, 1, SoloScene);
@@ -46,9 +51,4 @@ void EnterSpeedSelect() {
   currentScene = SceneSpeedSelect;
   RevealScene(SpeedSelectScene, KeepMusic);
   ResetTitleLogo();
-}
-
-void ReturnToTitle(int musicSegment) {
-  currentScene = SceneTitle;
-  RevealScene(TitleScene, musicSegment);
 }

@@ -33,6 +33,5 @@ void EnterSpeedSelect();
 // buffers hold it, change the music unless KeepMusic, fade back in.
 constexpr int KeepMusic = -1;
 void RevealScene(void (*drawScene)(), int musicSegment);
-
 // The two returns to the title: currentScene becomes SceneTitle, then RevealScene.
 void ReturnToTitle(int musicSegment);

@@ -96,7 +96,7 @@ TEST_F(GameProcess, RunsUntilTerminatedAndThenExitsNormally) {
   ProvideFolder("wave");
   ProvideFolder("midi");
   Start();
-  ASSERT_EQ(WaitForExit(2000ms), -1) << "the game ended by itself:\n" << Errors();
+  ASSERT_EQ(WaitForExit(3000ms), -1) << "the game ended by itself:\n" << Errors();
   kill(pid, SIGTERM);
   EXPECT_EQ(WaitForExit(10000ms), 0) << Errors();
 }

@@ -1,6 +1,7 @@
 #include "tools/replay/event_log.h"
 
 #include "shell/scenes.h"
+#include "tools/replay/virtual_time.h"
 
 namespace {
 
@@ -41,9 +42,30 @@ void EventLog::Collect(uint32_t frame) {
     const int slot = played[effectsSeen_].slot;
     Add(frame, "effect " + std::to_string(slot) + " " + NameOf(EffectNames, slot));
   }
+  CollectMusic(frame);
   if (currentScene != sceneSeen_) {
     sceneSeen_ = currentScene;
     Add(frame, "scene " + std::to_string(sceneSeen_) + " " + NameOf(SceneNames, sceneSeen_));
+  }
+}
+
+// A start plays at once; a change waits for the next bar line, which falls in
+// the frame whose 16 ms contain its tick. A change overtaken by a later
+// request before its bar line never takes effect.
+void EventLog::CollectMusic(uint32_t frame) {
+  const auto& changes = machine_.music.changes;
+  for (; musicRequestsSeen_ < changes.size(); ++musicRequestsSeen_) {
+    const auto& change = changes[musicRequestsSeen_];
+    Add(frame, std::string("music ") + (change.immediate ? "start " : "request ") + std::to_string(change.segment) +
+                   " repeats " + std::to_string(change.repeats));
+  }
+  const uint64_t frameEnd = uint64_t{TickOfFrame(frame)} + FrameTicks;
+  for (; musicChangesDone_ < changes.size(); ++musicChangesDone_) {
+    const auto& change = changes[musicChangesDone_];
+    if (change.immediate || change.replaced) continue;
+    if (change.takesEffectAt >= frameEnd) break;
+    Add(frame, "music playing " + std::to_string(change.segment) + " from tick " +
+                   std::to_string(change.takesEffectAt));
   }
 }
 

@@ -20,10 +20,13 @@ class EventLog {
 
  private:
   void Add(uint32_t frame, const std::string& event);
+  void CollectMusic(uint32_t frame);
 
   const platform::Headless& machine_;
   size_t noticesSeen_ = 0;
   size_t effectsSeen_ = 0;
+  size_t musicRequestsSeen_ = 0;
+  size_t musicChangesDone_ = 0;  // requests whose moment has been logged (or that never came)
   int sceneSeen_ = 0;
   std::vector<std::string> lines_;
 };

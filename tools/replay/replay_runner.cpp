@@ -8,10 +8,10 @@
 #include "input/input.h"
 #include "platform/headless/headless.h"
 #include "shell/app.h"
-#include "shell/clock.h"
 #include "tools/replay/event_log.h"
 #include "tools/replay/screenshot.h"
 #include "tools/replay/state_json.h"
+#include "tools/replay/virtual_time.h"
 #include "video/display.h"
 #include "video/picture.h"
 
@@ -63,7 +63,7 @@ class Replay {
     log_.Collect(0);
     for (uint32_t frame = 1; frame <= options_.frames; ++frame) {
       ApplyHeldInput(input_.HeldAt(frame), machine_.controls);
-      machine_.host.tick = FrameTick * (frame - 1);
+      machine_.host.tick = TickOfFrame(frame);
       RunLoopPass(exitCode);
       log_.Collect(frame);
       if (!WriteFrameFiles(frame, error)) return ExitOutputFailed;
@@ -79,8 +79,6 @@ class Replay {
   }
 
  private:
-  static constexpr uint32_t FrameTick = 16;
-
   static int Fail(const std::string& message, std::string& error) {
     error = message;
     return ExitOutputFailed;
