@@ -52,7 +52,8 @@ bool AnyCellMarked(uint8_t player) {
   return false;
 }
 
-bool IsSpecialOrFirstFlashCode(uint8_t code) { return code >= CellSpecial && code <= CellFlash; }
+// 48 to 64 inclusive: the special codes and the first flash picture.
+bool CallsForSpecialPair(uint8_t code) { return code >= CellSpecial && code <= CellFlash; }
 
 void EndTurn(uint8_t player) {
   if (currentScene == SceneSolo && player == 0) EarnSpecialPair();
@@ -80,7 +81,7 @@ void PhaseResolveHandler(uint8_t player) {
 
   // Tested on every pass, at the cell where the last pair's top block landed.
   if (currentScene == SceneSolo &&
-      IsSpecialOrFirstFlashCode(ReadCell(player, pairTopRow[player], pairTopCol[player]))) {
+      CallsForSpecialPair(ReadCell(player, pairTopRow[player], pairTopCol[player]))) {
     ApplySpecialPair(player);
   }
 

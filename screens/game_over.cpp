@@ -3,9 +3,10 @@
 #include <cstring>
 
 #include "audio/sound.h"
+#include "platform/platform.h"
+#include "rules/phases.h"
 #include "screens/best_score.h"
 #include "screens/caption_motion.h"
-#include "screens/scatter_random.h"
 #include "screens/sprite_layout.h"
 #include "screens/title.h"
 #include "shell/scenes.h"
@@ -30,12 +31,12 @@ int CaptionX(uint8_t player) { return currentScene == SceneSolo ? SoloCaptionX :
 
 void ScatterWell(uint8_t player) {
   // Reseeded every frame; the draws are used only on the first.
-  SeedScatterFromClock();
+  SeedBlockRandom(static_cast<uint32_t>(platform::host().CalendarSeconds()));
   for (int i = 0; i < WellRows; ++i) {
     for (int j = 0; j < WellColumns; ++j) {
       if (scatterInitDone == 0) {
-        scatterDrift[i][j] = static_cast<int>(NextScatterDraw() % 3) - 1;
-        scatterFallSpeed[i][j] = static_cast<double>(NextScatterDraw() % 6 + 1);
+        scatterDrift[i][j] = static_cast<int>(NextBlockRandom() % 3) - 1;
+        scatterFallSpeed[i][j] = static_cast<double>(NextBlockRandom() % 6 + 1);
       }
       cellOffsetX[player][i][j] += scatterDrift[i][j];
       scatterFallSpeed[i][j] += FallAcceleration;

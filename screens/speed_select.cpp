@@ -20,7 +20,7 @@ constexpr int FallIntervalFastest = 60;
 constexpr int FallIntervalStep = 10;
 constexpr uint8_t SpeedRepeatFrames = 10;
 
-void ReturnToTitle() {
+void ConfirmSpeed() {
   // Cleared first so the title's two drawings do not take the same press.
   keyButton = 0;
   PlayEffect(SfxConfirm);
@@ -54,5 +54,5 @@ void SpeedSelectScene() {
   const Surface* picture = pictureSurfaces[layout::TitlePicture];
   DrawSprite(0, 0, picture, layout::SpeedScreen, CopyKeyed);
   DrawSprite(speedCursorX, SpeedCursorY, picture, layout::SpeedCursor, CopyKeyed);
-  if (keyButton > 0) ReturnToTitle();
+  if (keyButton > 0) ConfirmSpeed();
 }

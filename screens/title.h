@@ -29,6 +29,6 @@ void TitleMenu();
 // The bouncing logo starts afresh.
 void ResetTitleLogo();
 
-// Shows the title after a speed choice or a game: fade out, draw it twice
-// around a flip, optionally switch to the title music, fade back in.
+// The two returns to the title (a speed chosen, a game over): the title
+// becomes the scene and is revealed, with the title music only after a game.
 void ShowTitleAfterChange(bool startTitleMusic);

@@ -8,9 +8,6 @@
 
 namespace {
 
-// The speed-select cursor's slowest step; a new game starts from there.
-constexpr int SlowestSpeedCursorX = 52;
-
 // The opening phase plays its sound only while effectLatch is 0; holding the
 // latch during the change defers that sound to the first regular frame.
 void EnterGame(uint8_t scene, uint8_t playersInPlay, void (*drawScene)()) {
@@ -21,7 +18,7 @@ void EnterGame(uint8_t scene, uint8_t playersInPlay, void (*drawScene)()) {
   RevealScene(drawScene, MusicGame);
   effectLatch = 0;
   ResetTitleLogo();
-  speedCursorX = SlowestSpeedCursorX;
+  speedCursorX = SpeedCursorSlowest;
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 
 #include <unistd.h>
 
+#include "platform/midi_file.h"
 #include "shell/file_names.h"
 #include "tools/datagen/music.h"
 #include "tools/datagen/score.h"
@@ -249,6 +250,21 @@ TEST_F(GeneratedMusic, HaveMelodyBassHarmonyAndDrums) {
     EXPECT_TRUE(bass) << "no channel stays below middle C around C3";
     EXPECT_TRUE(chords) << "no channel plays chords";
     EXPECT_TRUE(tune) << "no channel carries a single high line";
+  }
+}
+
+TEST_F(GeneratedMusic, LoopWholeBarsInTheGamesOwnReader) {
+  // The game changes pieces at bar lines and loops over the whole length, so
+  // the length must be the last bar line plus one whole bar.
+  for (int i = 0; i < 2; ++i) {
+    SCOPED_TRACE(MusicFileNames[i]);
+    const std::vector<uint8_t> bytes = ReadAll(folder / MusicFileNames[i]);
+    platform::MidiSong song;
+    ASSERT_TRUE(platform::ParseMidiFile(bytes.data(), bytes.size(), song));
+    ASSERT_GE(song.barLines.size(), 2u);
+    const double bar = song.barLines[1] - song.barLines[0];
+    EXPECT_NEAR(song.length, song.barLines.back() + bar, 1e-6);
+    EXPECT_NEAR(song.length, Seconds(songs[i]), 1e-3);
   }
 }
 

@@ -229,6 +229,19 @@ TEST(TitleMenu, ItemsLineUpWithTheCursorRows) {
   }
 }
 
+// The speed screen's cursor, 39 pixels wide, is drawn at x 52 + 54 k: each
+// step's mark of the scale lies under the cursor's middle, with the panel
+// showing between neighbouring marks.
+TEST(SpeedScreen, ScaleMarksSitUnderTheTenCursorPositions) {
+  const Rect screen = layout::SpeedScreen;
+  const int markRow = screen.top + 146;
+  for (int k = 0; k < 10; ++k) {
+    const int centre = 52 + 54 * k + 19, between = centre + 27;
+    EXPECT_GT(std::abs(LuminanceAt(0, centre, markRow) - LuminanceAt(0, between, markRow)), 40) << "step " << k;
+    EXPECT_FALSE(IsKey(0, between, markRow)) << "step " << k;
+  }
+}
+
 // A tile that repeats seamlessly changes no more across its wrap-around edge
 // than between neighbouring columns or rows inside it.
 void ExpectSeamless(int picture, const Rect& tile) {

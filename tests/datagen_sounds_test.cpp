@@ -11,6 +11,9 @@
 
 #include <unistd.h>
 
+#include "audio/sound.h"
+#include "audio/wave_file.h"
+#include "platform/headless/headless.h"
 #include "shell/file_names.h"
 #include "tools/datagen/sounds.h"
 
@@ -118,6 +121,26 @@ TEST_F(GeneratedEffects, AreSixteenBitPcmAt44100Hz) {
     EXPECT_EQ(wave.blockAlign, 2 * wave.channels);
     EXPECT_EQ(wave.avgBytesPerSec, 44100u * wave.blockAlign);
   }
+}
+
+TEST_F(GeneratedEffects, LoadThroughTheGamesOwnReader) {
+  platform::Headless headless;
+  headless.Install();
+  ASSERT_EQ(InitSound(), 1);
+  for (int i = 0; i < EffectCount; ++i) {
+    SCOPED_TRACE(EffectFileNames[i]);
+    const std::string path = (folder / EffectFileNames[i]).string();
+    WaveData wave;
+    ASSERT_EQ(ReadWaveFile(path.c_str(), wave), WaveReadResult::Ok);
+    EXPECT_TRUE(IsPlayableFormat(wave.format));
+    EXPECT_EQ(wave.format.samplesPerSec, 44100u);
+    EXPECT_EQ(wave.format.bitsPerSample, 16);
+    EXPECT_EQ(wave.samples.size(), waves[i].samples.size() * wave.format.blockAlign);
+    EXPECT_EQ(LoadEffect(path.c_str(), i), 1);
+    EXPECT_TRUE(headless.sound.voiceLoaded[i]);
+  }
+  EXPECT_TRUE(headless.host.notices.empty());
+  ReleaseSound(EffectCount);
 }
 
 TEST_F(GeneratedEffects, LengthsFitTheirEvents) {

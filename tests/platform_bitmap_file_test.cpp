@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -30,11 +31,6 @@ Rgb FixtureColour(int x, int y) {
 }
 
 bool ConvertAvailable() { return std::system("command -v convert >/dev/null 2>&1") == 0; }
-
-// Per process, so that test runs in several build folders at once do not meet.
-std::string TempPath(const std::string& name) {
-  return testing::TempDir() + "kerzonk_bitmap_" + std::to_string(getpid()) + "_" + name;
-}
 
 std::vector<uint8_t> ReadBytes(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
@@ -108,10 +104,27 @@ PlainBitmap DecodePlain(const std::vector<uint8_t>& b) {
   return plain;
 }
 
-class BitmapFile : public testing::Test {
+// Every file a test writes goes into a folder of its own, removed afterwards.
+class BitmapFolder : public testing::Test {
+ protected:
+  void SetUp() override {
+    folder = std::filesystem::temp_directory_path() / ("kerzonk_bitmap_" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+  }
+  void TearDown() override {
+    if (!folder.empty()) std::filesystem::remove_all(folder);
+  }
+
+  std::string TempPath(const std::string& name) const { return (folder / name).string(); }
+
+  std::filesystem::path folder;
+};
+
+class BitmapFile : public BitmapFolder {
  protected:
   void SetUp() override {
     if (!ConvertAvailable()) GTEST_SKIP() << "ImageMagick's convert is not installed";
+    BitmapFolder::SetUp();
     source = TempPath("source.ppm");
     std::ofstream ppm(source, std::ios::binary);
     ppm << "P6\n" << FixtureWidth << ' ' << FixtureHeight << "\n255\n";
@@ -205,7 +218,7 @@ TEST_F(BitmapFile, TrueColourFileIsRefused) {
   EXPECT_FALSE(platform::ReadIndexedBitmap(trueColour, bitmap));
 }
 
-TEST(BitmapFileRefusal, FourBitMissingAndForeignFilesAreRefused) {
+TEST_F(BitmapFolder, FourBitMissingAndForeignFilesAreRefused) {
   platform::IndexedBitmap bitmap;
   // Four bits per pixel: SDL would widen it to 8, the reader must still refuse it.
   const std::vector<uint8_t> sixteenColours(16 * 4, 0x80);

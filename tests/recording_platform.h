@@ -59,16 +59,30 @@ class RecordingSound : public platform::HeadlessSound {
   Timeline& timeline_;
 };
 
-// The headless platform with the recording display and sound installed.
+class RecordingMusic : public platform::HeadlessMusic {
+ public:
+  explicit RecordingMusic(Timeline& timeline) : timeline_(timeline) {}
+  void Change(int slot, int repeats) override {
+    HeadlessMusic::Change(slot, repeats);
+    timeline_.Add("music " + std::to_string(slot) + " repeats " + std::to_string(repeats));
+  }
+
+ private:
+  Timeline& timeline_;
+};
+
+// The headless platform with the recording display, sound and music installed.
 struct RecordingPlatform {
   Timeline timeline;
   platform::Headless headless;
   RecordingDisplay display{timeline};
   RecordingSound sound{timeline};
+  RecordingMusic music{timeline};
 
   void Install() {
     headless.Install();
     sound.clock = &headless.host;
-    platform::Install(platform::Facilities{&headless.host, &display, &headless.controls, &sound, &headless.music});
+    music.clock = &headless.host;
+    platform::Install(platform::Facilities{&headless.host, &display, &headless.controls, &sound, &music});
   }
 };

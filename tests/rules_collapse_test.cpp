@@ -24,36 +24,20 @@ TEST_F(CollapseTest, OneDropRequestPerRowFallen) {
   EXPECT_EQ(CountEffects(h, SfxDrop), 12);
 }
 
-TEST_F(CollapseTest, SettledWellPlaysNothing) {
-  DrawWellPicture(0, {"a......", "bcd...."});
+TEST_F(CollapseTest, FallIntervalFollowsClearedBlocksAndNeverRises) {
+  fallInterval = 135;  // a faster start chosen on the speed screen
+  clearedBlocks[0] = 20;
   PhaseCollapseHandler(0);
-  EXPECT_EQ(CountEffects(h, SfxDrop), 0);
-  EXPECT_EQ(well[0][13][1], 0);
-}
-
-TEST_F(CollapseTest, FallIntervalFollowsClearedBlocks) {
-  clearedBlocks[0] = 40;
-  PhaseCollapseHandler(0);
-  EXPECT_EQ(fallInterval, 130);
+  EXPECT_EQ(fallInterval, 135);
   clearedBlocks[0] = 59;
   PhaseCollapseHandler(0);
   EXPECT_EQ(fallInterval, 130);
   clearedBlocks[0] = 319;
   PhaseCollapseHandler(0);
   EXPECT_EQ(fallInterval, 0);
-}
-
-TEST_F(CollapseTest, TargetBelowZeroStopsAtZero) {
-  clearedBlocks[0] = 320;
+  clearedBlocks[0] = 320;  // target -10
   PhaseCollapseHandler(0);
   EXPECT_EQ(fallInterval, 0);
-}
-
-TEST_F(CollapseTest, FasterChosenSpeedIsKept) {
-  fallInterval = 100;
-  clearedBlocks[0] = 40;
-  PhaseCollapseHandler(0);
-  EXPECT_EQ(fallInterval, 100);
 }
 
 TEST_F(CollapseTest, VersusSpeedFollowsTheCollapsingPlayer) {

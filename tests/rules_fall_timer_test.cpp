@@ -9,14 +9,6 @@ class FallTimerTest : public RulesTest {
     playerPhase[0] = PhaseFalling;
     PlacePair(0, 3, 2, 4, 8);
   }
-
-  // One call per frame of 16 ms, as the game scenes make them.
-  void RunFrames(int count) {
-    for (int i = 0; i < count; ++i) {
-      h.host.tick += 16;
-      FallTick(0);
-    }
-  }
 };
 
 TEST_F(FallTimerTest, IntervalZeroMakesASubStepEveryFrame) {
@@ -106,12 +98,6 @@ TEST_F(FallTimerTest, DoesNothingFromResolveOn) {
     FallTick(0);
     EXPECT_EQ(fallStep[0], 0);
   }
-}
-
-TEST_F(FallTimerTest, SixteenMillisecondFramesAtIntervalTwentyStepEveryOtherFrame) {
-  fallInterval = 20;
-  RunFrames(16);
-  EXPECT_EQ(pairTopRow[0], 4);  // eight sub-steps in sixteen frames
 }
 
 }  // namespace

@@ -117,14 +117,6 @@ TEST_F(FallingTest, DiagonalMovesNothingButKeepsTheCountersRunning) {
   EXPECT_EQ(sideways, 4);
 }
 
-TEST_F(FallingTest, HoldingADirectionRunsAllDirectionCounters) {
-  keyDirections = DirRight;
-  PhaseFallingHandler(0);
-  keyDirections = DirDown;
-  PhaseFallingHandler(0);
-  EXPECT_EQ(pairTopRow[0], 3);  // the down counter was already running
-}
-
 TEST_F(FallingTest, PlayerOneUsesTheJoystickLowButtonByte) {
   PlacePair(1, 3, 1, 4, 8);
   keyButton = 2;
@@ -137,13 +129,6 @@ TEST_F(FallingTest, PlayerOneUsesTheJoystickLowButtonByte) {
   joyDirections = DirRight;
   PhaseFallingHandler(1);
   EXPECT_EQ(pairTopCol[1], 2);
-}
-
-TEST_F(FallingTest, BothButtonsTogetherDoNothing) {
-  joyButtons = 3;
-  PlacePair(1, 3, 1, 4, 8);
-  PhaseFallingHandler(1);
-  EXPECT_EQ(well[1][3][1], 4);
 }
 
 TEST(KindSteps, SpecialBlockForwardAndBackward) {

@@ -76,18 +76,6 @@ TEST_F(ScoringTest, SpeedBonusAndChainMultiplier) {
   EXPECT_EQ(score, (10 + 50) * 2);
 }
 
-TEST_F(ScoringTest, SpeedBonusTruncatesToTens) {
-  fallInterval = 0;
-  AddRunScore(10, 0);
-  EXPECT_EQ(score, 0);  // chainCount 0 multiplies by nothing
-  chainCount[0] = 1;
-  AddRunScore(10, 0);
-  EXPECT_EQ(score, 160);
-  fallInterval = 145;
-  AddRunScore(10, 0);
-  EXPECT_EQ(score, 170);
-}
-
 TEST_F(ScoringTest, SpecialBlocksFormOrdinaryRuns) {
   DrawWellPicture(0, {"UUU...."});
   PhaseResolveHandler(0);

@@ -82,13 +82,6 @@ TEST_F(VersusTest, MeterOfFortyRaisesOncePerOpponentTurn) {
   EXPECT_FALSE(FrameRowIsFloor(1, 11));
 }
 
-TEST_F(VersusTest, OwnMeterIsNotSpentOnOwnTurn) {
-  attackMeter[0] = 40;
-  EndQuietTurn(0);
-  EXPECT_EQ(attackMeter[0], 40);
-  EXPECT_EQ(raisedRows[1], 0);
-}
-
 TEST_F(VersusTest, GainWrapsPast255) {
   attackMeter[0] = 250;
   turnClearCount[0] = 10;

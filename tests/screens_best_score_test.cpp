@@ -138,4 +138,18 @@ TEST_F(BestScoreFileTest, SaveInterruptedBeforeTheRenameLeavesTheOldFile) {
   EXPECT_FALSE(std::filesystem::exists(BestScoreTempFileName));
 }
 
+TEST_F(BestScoreFileTest, ReadWhenASoloGameStartsButNotForVersus) {
+  WriteBestScore(1050);
+  menuSelection = 1;
+  keyButton = 1;
+  TitleScene();
+  EXPECT_EQ(currentScene, SceneVersus);
+  EXPECT_EQ(bestScore, 0);
+  currentScene = SceneTitle;
+  menuSelection = 0;
+  TitleScene();
+  EXPECT_EQ(currentScene, SceneSolo);
+  EXPECT_EQ(bestScore, 1050);
+}
+
 }  // namespace

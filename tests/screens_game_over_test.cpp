@@ -134,6 +134,20 @@ TEST_F(GameOverTest, ScatterDrawsFromTheCalendarSecondsOnce) {
   EXPECT_DOUBLE_EQ(scatterFallSpeed[3][3], speedBefore + 0.2);
 }
 
+TEST_F(GameOverTest, ScatterDependsOnlyOnTheSecondOfItsFirstFrame) {
+  auto scatterAt = [this](int64_t seconds, uint32_t millisecondsIn) {
+    ResetScreensState();
+    StartGameOver(SceneSolo, 0);
+    bed.headless.host.calendarStart = seconds;
+    bed.headless.host.tick = millisecondsIn;
+    for (int call = 1; call <= 46; ++call) PhaseGameOverHandler(0);
+    return std::vector<int>(&scatterDrift[0][0], &scatterDrift[0][0] + 16 * 9);
+  };
+  const std::vector<int> first = scatterAt(1700000000, 0);
+  EXPECT_EQ(scatterAt(1700000000, 999), first);
+  EXPECT_NE(scatterAt(1700000001, 0), first);
+}
+
 TEST_F(GameOverTest, VersusEndResetsBothPlayers) {
   StartGameOver(SceneVersus, 1);
   for (int p = 0; p < 2; ++p) {

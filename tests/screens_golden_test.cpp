@@ -1,6 +1,6 @@
-// Whole composed frames against stored checksums, drawn with the game's own
-// pictures when the build has made them (synthetic ones otherwise). Run with
-// KERZONK_UPDATE_GOLDEN=1 to rewrite the stored values after a deliberate change.
+// Whole composed frames against stored checksums, drawn with the pictures the
+// build has generated. Run with KERZONK_UPDATE_GOLDEN=1 to rewrite the stored
+// values after a deliberate change of the art or the drawing.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -18,7 +18,7 @@ namespace {
 
 const std::string GoldenFile = std::string(KERZONK_SOURCE_DIR) + "/tests/golden/screens_frames.txt";
 
-// The generated pictures, when all three can be read from the game folder.
+// The generated pictures from the game folder; false when one cannot be read.
 bool LoadGamePictures(Surface (&pictures)[PictureCount]) {
   platform::IndexedBitmap bitmaps[PictureCount];
   for (int i = 0; i < PictureCount; ++i) {
@@ -70,9 +70,9 @@ void CheckFrame(const std::string& name, const Surface& frame) {
 class GoldenFrameTest : public ::testing::Test {
  protected:
   ScreensTestBed bed;
-  std::string source = LoadGamePictures(bed.pictures) ? "art" : "synthetic";
 
-  void Check(const std::string& name) { CheckFrame(source + "_" + name, bed.back); }
+  void SetUp() override { ASSERT_TRUE(LoadGamePictures(bed.pictures)) << "the game's pictures are missing"; }
+  void Check(const std::string& name) { CheckFrame(name, bed.back); }
 
   void FillWell(uint8_t player) {
     for (int r = 8; r < 15; ++r) {

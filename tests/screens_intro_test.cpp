@@ -59,22 +59,6 @@ TEST_F(IntroTest, TimelineToTheCall) {
   EXPECT_EQ(effectLatch, 0);
 }
 
-TEST_F(IntroTest, HighestAndLowestPointsFallOnTheirCalls) {
-  double lowest1 = -1e9, highest2 = 1e9;
-  int lowest1Call = 0, highest2Call = 0;
-  double highest1 = 1e9;
-  int highest1Call = 0;
-  for (int call = 1; call <= 212; ++call) {
-    PhaseIntroHandler(0);
-    if (call <= 74 && introCaptionY[0] < highest1) highest1 = introCaptionY[0], highest1Call = call;
-    if (call >= 75 && call <= 120 && introCaptionY[0] > lowest1) lowest1 = introCaptionY[0], lowest1Call = call;
-    if (call >= 75 && introCaptionY[1] < highest2 && call <= 150) highest2 = introCaptionY[1], highest2Call = call;
-  }
-  EXPECT_EQ(highest1Call, 53);
-  EXPECT_EQ(lowest1Call, 94);
-  EXPECT_EQ(highest2Call, 127);
-}
-
 TEST_F(IntroTest, SoundOnceAndOnlyInPlayer0sCall) {
   PhaseIntroHandler(1);
   EXPECT_EQ(introCaptionY[0], 490.0);
@@ -106,21 +90,6 @@ TEST_F(IntroTest, CaptionsAreDrawnAtTheirTruncatedPositions) {
   }
   EXPECT_EQ(CaptionTop(IntroCaption2Index), 469);
   EXPECT_EQ(bed.At(202, 469), IntroCaption2Index);
-}
-
-TEST_F(IntroTest, AGameEnteredTwiceShowsTheSameAnimation) {
-  int first = 0, second = 0;
-  for (int call = 1; first == 0; ++call) {
-    PhaseIntroHandler(0);
-    if (playerPhase[0] == PhaseSpawn) first = call;
-  }
-  playerPhase[0] = PhaseIntro;
-  for (int call = 1; second == 0; ++call) {
-    PhaseIntroHandler(0);
-    if (playerPhase[0] == PhaseSpawn) second = call;
-  }
-  EXPECT_EQ(first, 213);
-  EXPECT_EQ(second, 213);
 }
 
 }  // namespace

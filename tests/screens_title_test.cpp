@@ -180,3 +180,33 @@ TEST(ScreensReset, BringsTheTitleBackToItsFirstFrames) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(TitleConfirm, TheMenuIsNotDrawnOverTheSceneItStarted) {
+  ScreensTestBed bed;
+  menuSelection = 1;
+  keyButton = 1;
+  TitleScene();
+  EXPECT_EQ(currentScene, SceneVersus);
+  EXPECT_EQ(playerPhase[0], PhaseIntro);
+  // The versus scene drew its side panel where the title's items would lie.
+  EXPECT_EQ(bed.At(300, 320), VersusPanelIndex);
+  EXPECT_NE(bed.At(230, 305), ItemHighlightedIndex[1]);
+  // The bouncing logo starts afresh; the intro sound waits for the first regular frame.
+  EXPECT_EQ(logoFrames, 0);
+  EXPECT_EQ(bed.EffectsPlayed(SfxIntro), 0);
+  EXPECT_EQ(bed.EffectsPlayed(SfxConfirm), 1);
+}
+
+TEST(TitleConfirm, SpeedSelectDoesNotTakeTheConfirmingPress) {
+  ScreensTestBed bed;
+  menuSelection = 2;
+  keyButton = 1;
+  TitleScene();
+  EXPECT_EQ(currentScene, SceneSpeedSelect);
+  EXPECT_EQ(bed.EffectsPlayed(SfxConfirm), 1);
+  EXPECT_EQ(bed.At(0, 0), SpeedScreenIndex);
+}
+
+}  // namespace

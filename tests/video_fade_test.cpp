@@ -70,16 +70,4 @@ TEST_F(PaletteFade, FadePairRestoresEveryEntryExactly) {
   }
 }
 
-TEST_F(PaletteFade, SecondPairFadesAsTheFirst) {
-  FadeToBlack();
-  FadeFromBlack();
-  const auto firstPair = recording.display.palettes;
-  recording.display.palettes.clear();
-  FadeToBlack();
-  FadeFromBlack();
-  EXPECT_EQ(recording.display.palettes.size(), firstPair.size());
-  EXPECT_TRUE(Same(recording.display.palettes[99][1], firstPair[99][1]));
-  EXPECT_TRUE(Same(recording.display.palettes[355][1], firstPair[355][1]));
-}
-
 }  // namespace

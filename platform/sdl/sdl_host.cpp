@@ -19,11 +19,11 @@ constexpr int WindowedScale = 2;
 // Events the game never looks at; left on, a busy mouse or stick would keep
 // the queue from ever being empty and so hold back the frames.
 constexpr SDL_EventType IgnoredEvents[] = {
-    SDL_MOUSEMOTION,       SDL_MOUSEBUTTONDOWN,   SDL_MOUSEBUTTONUP,     SDL_MOUSEWHEEL,
-    SDL_JOYAXISMOTION,     SDL_JOYBALLMOTION,     SDL_JOYHATMOTION,      SDL_JOYBUTTONDOWN,
-    SDL_JOYBUTTONUP,       SDL_CONTROLLERAXISMOTION, SDL_CONTROLLERBUTTONDOWN, SDL_CONTROLLERBUTTONUP,
-    SDL_FINGERDOWN,        SDL_FINGERUP,          SDL_FINGERMOTION,      SDL_TEXTINPUT,
-    SDL_TEXTEDITING,       SDL_KEYUP,
+    SDL_KEYUP, SDL_TEXTINPUT, SDL_TEXTEDITING,
+    SDL_MOUSEMOTION, SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP, SDL_MOUSEWHEEL,
+    SDL_JOYAXISMOTION, SDL_JOYBALLMOTION, SDL_JOYHATMOTION, SDL_JOYBUTTONDOWN, SDL_JOYBUTTONUP,
+    SDL_CONTROLLERAXISMOTION, SDL_CONTROLLERBUTTONDOWN, SDL_CONTROLLERBUTTONUP,
+    SDL_FINGERDOWN, SDL_FINGERUP, SDL_FINGERMOTION,
 };
 
 // Without a real video driver a message box would either fail or, worse,
@@ -31,6 +31,13 @@ constexpr SDL_EventType IgnoredEvents[] = {
 bool CanShowMessageBox() {
   const char* driver = SDL_GetCurrentVideoDriver();
   return driver != nullptr && std::strcmp(driver, "dummy") != 0 && std::strcmp(driver, "offscreen") != 0;
+}
+
+// The whole desktop of a display; the picture's size, centred, if SDL cannot tell.
+SDL_Rect DesktopArea(int displayIndex, int width, int height) {
+  SDL_Rect area;
+  if (SDL_GetDisplayBounds(displayIndex, &area) == 0) return area;
+  return SDL_Rect{SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height};
 }
 
 }  // namespace
@@ -46,8 +53,10 @@ bool SdlHost::OpenWindow(const char* title, int width, int height) {
     return false;
   }
   for (SDL_EventType type : IgnoredEvents) SDL_EventState(type, SDL_IGNORE);
-  window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
-                            SDL_WINDOW_FULLSCREEN_DESKTOP);
+  // Placed over the whole desktop as well as made full screen: a bare X server
+  // has no window manager to do the latter.
+  const SDL_Rect desktop = DesktopArea(0, width, height);
+  window = SDL_CreateWindow(title, desktop.x, desktop.y, desktop.w, desktop.h, SDL_WINDOW_FULLSCREEN_DESKTOP);
   if (window == nullptr) {
     std::fprintf(stderr, "SDL window: %s\n", SDL_GetError());
     return false;
@@ -98,6 +107,9 @@ void SdlHost::ToggleFullScreen() {
     SDL_SetWindowSize(window, pictureWidth * scale, pictureHeight * scale);
     SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
   } else {
+    const SDL_Rect desktop = DesktopArea(SDL_GetWindowDisplayIndex(window), pictureWidth, pictureHeight);
+    SDL_SetWindowSize(window, desktop.w, desktop.h);
+    SDL_SetWindowPosition(window, desktop.x, desktop.y);
     SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
   }
   if (display != nullptr) display->ShowAgain();

@@ -48,7 +48,7 @@ Sample Corner(double x, double y) {
   if (x < 3 || y < 3) light = 1.55;
   else if (x >= Tile - 4 || y >= Tile - 4) light = 0.5;
   const double bolt = shape::Circle(x - 16, y - 16, 4.5);
-  if (bolt < 0) light = bolt > -1 ? 0.3 : 1.5 - 0.5 * (x + y - 32 + 9) / 9;
+  if (bolt < 0) light = bolt > -1 ? 0.3 : 1.0 - 0.5 * (x + y - 32) / 9;  // a domed head lit from the upper left
   return {Lit(Steel, light), 1};
 }
 
