@@ -41,6 +41,10 @@ SdlControls::~SdlControls() {
 }
 
 bool SdlControls::KeyHeld(Key key) {
+  // The key state follows the events SDL has taken in; take them in now, so a
+  // key released during a blocking scene change reads as released (the events
+  // stay queued for the loop).
+  SDL_PumpEvents();
   const Uint8* state = SDL_GetKeyboardState(nullptr);
   return state[KeyScancodes[static_cast<int>(key)]] != 0;
 }
