@@ -1,3 +1,6 @@
+// The special pair: earned every 50 blocks in solo, it turns a whole group of
+// blocks into one kind when it lands.
+
 #include "rules/phases.h"
 #include "rules/state.h"
 #include "rules/well_access.h"
