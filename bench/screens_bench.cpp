@@ -1,4 +1,5 @@
-// The cost of composing whole frames from sprite copies.
+// The cost of drawing a well whose cells are all shrinking; whole frames are
+// measured in frame_compose_bench.cpp.
 #include <benchmark/benchmark.h>
 
 #include "tests/screens_test_bed.h"
@@ -12,33 +13,6 @@ void FillWells() {
     }
   }
 }
-
-void BM_TitleFrame(benchmark::State& state) {
-  testbed::ScreensTestBed bed;
-  for (auto _ : state) TitleScene();
-}
-BENCHMARK(BM_TitleFrame);
-
-void BM_VersusFrame(benchmark::State& state) {
-  testbed::ScreensTestBed bed;
-  currentScene = SceneVersus;
-  FillWells();
-  attackMeter[0] = attackMeter[1] = 60;
-  for (auto _ : state) {
-    DrawBackdrop();
-    DrawWellFrame(0);
-    DrawWellFrame(1);
-    DrawSidePanel();
-    DrawWell(0);
-    DrawWell(1);
-    DrawSpeedLevel();
-    DrawClearedCount(0);
-    DrawClearedCount(1);
-    DrawRaiseGauge(0);
-    DrawRaiseGauge(1);
-  }
-}
-BENCHMARK(BM_VersusFrame);
 
 void BM_ShrinkingCells(benchmark::State& state) {
   testbed::ScreensTestBed bed;

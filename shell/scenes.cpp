@@ -24,7 +24,7 @@ void CallSceneHandler(uint8_t scene) { SceneHandlerTable[scene](0); }
 
 void CallPhaseHandler(uint8_t player) { SceneHandlerTable[PhaseHandlerBase + playerPhase[player]](player); }
 
-void SoloScene() {
+void DrawSoloBoard() {
   DrawBackdrop();
   DrawWellFrame(0);
   DrawSidePanel();
@@ -36,6 +36,10 @@ void SoloScene() {
     DrawScore();
     DrawBestScore();
   }
+}
+
+void SoloScene() {
+  DrawSoloBoard();
   CallPhaseHandler(0);
   if (playerPhase[0] > PhaseSpawn) FallTick(0);
 }
@@ -54,7 +58,7 @@ bool Falling(uint8_t player, uint8_t other) {
 
 // Once one player is over the other stands still: neither its phase handler
 // nor its fall timer runs until the game-over sequence ends.
-void VersusScene() {
+void DrawVersusBoard() {
   DrawBackdrop();
   DrawWellFrame(0);
   DrawWellFrame(1);
@@ -64,6 +68,10 @@ void VersusScene() {
   DrawSpeedLevel();
   DrawClearedCount(0);
   DrawClearedCount(1);
+}
+
+void VersusScene() {
+  DrawVersusBoard();
   if (InPlay(1)) CallPhaseHandler(0);
   if (InPlay(0)) CallPhaseHandler(1);
   if (Falling(0, 1)) FallTick(0);

@@ -23,6 +23,10 @@ void CallPhaseHandler(uint8_t player);
 
 void SoloScene();
 void VersusScene();
+// What the game scenes draw before the phase handlers run (the versus raise
+// gauges come after them).
+void DrawSoloBoard();
+void DrawVersusBoard();
 
 void EnterSolo();
 void EnterVersus();

@@ -10,6 +10,7 @@
 
 #include "platform/bitmap_file.h"
 #include "shell/file_names.h"
+#include "shell/scenes.h"
 #include "tests/screens_test_bed.h"
 
 using namespace testbed;
@@ -82,28 +83,8 @@ class GoldenFrameTest : public ::testing::Test {
     nextTop[player] = 20;
     nextBottom[player] = 36;
   }
-  // The solo game's drawing order, with the player past its intro.
-  void DrawSoloFrame() {
-    DrawBackdrop();
-    DrawWellFrame(0);
-    DrawSidePanel();
-    DrawWell(0);
-    DrawClearedCount(0);
-    DrawSpeedLevel();
-    DrawBestChain(0);
-    DrawScore();
-    DrawBestScore();
-  }
   void DrawVersusFrame() {
-    DrawBackdrop();
-    DrawWellFrame(0);
-    DrawWellFrame(1);
-    DrawSidePanel();
-    DrawWell(0);
-    DrawWell(1);
-    DrawSpeedLevel();
-    DrawClearedCount(0);
-    DrawClearedCount(1);
+    DrawVersusBoard();
     DrawRaiseGauge(0);
     DrawRaiseGauge(1);
   }
@@ -132,12 +113,13 @@ TEST_F(GoldenFrameTest, SoloInPlay) {
   clearedBlocks[0] = 42;
   bestChain[0] = 3;
   fallInterval = 110;
-  for (int frame = 0; frame < 25; ++frame) DrawSoloFrame();
+  for (int frame = 0; frame < 25; ++frame) DrawSoloBoard();
   Check("solo_in_play");
 }
 
 TEST_F(GoldenFrameTest, VersusWithARaise) {
   currentScene = SceneVersus;
+  playerPhase[0] = playerPhase[1] = PhaseFalling;
   FillWell(0);
   FillWell(1);
   viewTopRow[1] = 2;
@@ -156,7 +138,7 @@ TEST_F(GoldenFrameTest, GameOver) {
   FillWell(0);
   bed.headless.host.calendarStart = 1700000000;
   for (int frame = 0; frame < 70; ++frame) {
-    DrawSoloFrame();
+    DrawSoloBoard();
     PhaseGameOverHandler(0);
   }
   Check("game_over");
