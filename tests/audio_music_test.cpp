@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -9,6 +8,7 @@
 #include "audio/music.h"
 #include "platform/headless/headless.h"
 #include "tests/midi_builder.h"
+#include "tests/scratch_folder.h"
 
 namespace {
 
@@ -24,15 +24,10 @@ class Music : public testing::Test {
  protected:
   void SetUp() override {
     headless.Install();
-    home = fs::current_path();
-    folder = fs::temp_directory_path() / ("kerzonk_music_" + std::to_string(::getpid()));
-    WriteBytes(folder / "midi/a.mid", MidiBuilder(480).Note(0, 480, 60).End(1920).Bytes());
-    fs::current_path(folder);
+    WriteBytes("midi/a.mid", MidiBuilder(480).Note(0, 480, 60).End(1920).Bytes());
   }
   void TearDown() override {
     ReleaseMusic(MusicSegmentCount);
-    fs::current_path(home);
-    fs::remove_all(folder);
   }
   std::vector<std::string> Notices() const {
     std::vector<std::string> texts;
@@ -41,7 +36,7 @@ class Music : public testing::Test {
   }
 
   platform::Headless headless;
-  fs::path home, folder;
+  fixture::ScratchFolder scratch{"music"};
 };
 
 using Texts = std::vector<std::string>;
@@ -78,7 +73,7 @@ TEST_F(Music, MissingGameMusicGivesGetObjectNotice) {
 }
 
 TEST_F(Music, MalformedFileGivesGetObjectNotice) {
-  WriteBytes(folder / "midi/b.mid", {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0});
+  WriteBytes("midi/b.mid", {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0});
   ASSERT_EQ(InitMusic(), 1);
   EXPECT_EQ(LoadMIDISegment(MusicGame, "midi/b.mid"), 0);
   EXPECT_EQ(Notices(), Texts{"GetObject失敗"});
@@ -86,7 +81,7 @@ TEST_F(Music, MalformedFileGivesGetObjectNotice) {
 }
 
 TEST_F(Music, LongCurrentDirectoryWorks) {
-  fs::path deep = folder;
+  fs::path deep = scratch.Path();
   for (int i = 0; i < 12; ++i) deep /= std::string(40, static_cast<char>('a' + i));
   WriteBytes(deep / "midi/a.mid", MidiBuilder(480).Note(0, 480, 60).End(1920).Bytes());
   fs::current_path(deep);
@@ -97,7 +92,7 @@ TEST_F(Music, LongCurrentDirectoryWorks) {
 }
 
 TEST_F(Music, TitleStartsAtOnceAndAGameChangeWaitsForTheBar) {
-  WriteBytes(folder / "midi/b.mid", MidiBuilder(480).Meter(0, 3, 2).Note(0, 480, 72).End(1440).Bytes());
+  WriteBytes("midi/b.mid", MidiBuilder(480).Meter(0, 3, 2).Note(0, 480, 72).End(1440).Bytes());
   ASSERT_EQ(InitMusic(), 1);
   ASSERT_EQ(LoadMIDISegment(MusicTitle, "midi/a.mid"), 1);
   ASSERT_EQ(LoadMIDISegment(MusicGame, "midi/b.mid"), 1);

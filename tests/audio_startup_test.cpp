@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -14,6 +13,7 @@
 #include "shell/file_names.h"
 #include "tests/headless_game.h"
 #include "tests/midi_builder.h"
+#include "tests/scratch_folder.h"
 
 namespace {
 
@@ -57,28 +57,23 @@ class AudioStartup : public HeadlessGame {
  protected:
   void SetUp() override {
     HeadlessGame::SetUp();
-    home = fs::current_path();
-    folder = fs::temp_directory_path() / ("kerzonk_startup_" + std::to_string(::getpid()));
-    for (const char* name : PictureFileNames) Write(folder / fs::u8path(name), TinyBitmap());
-    for (const char* name : EffectFileNames) Write(folder / name, TinyWave());
-    Write(folder / MusicFileNames[0], MidiBuilder(480).Note(0, 480, 60).End(1920).Bytes());
-    fs::current_path(folder);
+    for (const char* name : PictureFileNames) Write(fs::u8path(name), TinyBitmap());
+    for (const char* name : EffectFileNames) Write(name, TinyWave());
+    Write(MusicFileNames[0], MidiBuilder(480).Note(0, 480, 60).End(1920).Bytes());
     platform::IndexedBitmap bitmap;
     if (!platform::ReadIndexedBitmap(PictureFileNames[0], bitmap)) GTEST_SKIP() << "no bitmap reader in this build";
   }
   void TearDown() override {
     HeadlessGame::TearDown();
-    fs::current_path(home);
-    fs::remove_all(folder);
   }
-  void WriteGameMusic() { Write(folder / MusicFileNames[1], MidiBuilder(480).Note(0, 480, 72).End(1920).Bytes()); }
+  void WriteGameMusic() { Write(MusicFileNames[1], MidiBuilder(480).Note(0, 480, 72).End(1920).Bytes()); }
   Texts Notices() const {
     Texts texts;
     for (const auto& n : headless.host.notices) texts.push_back(n.text);
     return texts;
   }
 
-  fs::path home, folder;
+  fixture::ScratchFolder scratch{"startup"};
 };
 
 TEST_F(AudioStartup, StartsTheTitleMusicAtOnce) {
@@ -117,7 +112,7 @@ TEST_F(AudioStartup, NoDeviceAtAllGivesBothNoticesSoundFirst) {
 }
 
 TEST_F(AudioStartup, MissingEffectEndsTheStartupWithOneNotice) {
-  fs::remove(folder / EffectFileNames[4]);
+  fs::remove(EffectFileNames[4]);
   EXPECT_EQ(InitApplication(), 0);
   EXPECT_EQ(Notices(), Texts{"waveファイルの読み込みにに失敗"});
   EXPECT_TRUE(headless.sound.voiceLoaded[3]);

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include <unistd.h>
 
 #include "shell/file_names.h"
+#include "tests/scratch_folder.h"
 
 namespace fixture {
 
@@ -61,28 +61,6 @@ inline void WriteFile(const std::filesystem::path& path, const std::vector<uint8
 }
 
 inline uint8_t Pattern(int x, int y) { return static_cast<uint8_t>((x * 3 + y * 7) % 256); }
-
-// Makes a fresh folder the current directory for as long as it lives.
-class ScratchFolder {
- public:
-  explicit ScratchFolder(const std::string& name)
-      : previous_(std::filesystem::current_path()),
-        path_(std::filesystem::temp_directory_path() / ("kerzonk_" + name + "_" + std::to_string(getpid()))) {
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
-    std::filesystem::current_path(path_);
-  }
-  ~ScratchFolder() {
-    std::filesystem::current_path(previous_);
-    std::filesystem::remove_all(path_);
-  }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-
- private:
-  std::filesystem::path previous_;
-  std::filesystem::path path_;
-};
 
 // The three pictures at their full size with the test pattern.
 inline void WritePictures() {

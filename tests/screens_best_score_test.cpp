@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "tests/scratch_folder.h"
 #include "tests/screens_test_bed.h"
 
 using namespace testbed;
@@ -16,21 +17,7 @@ using Bytes = std::vector<uint8_t>;
 class BestScoreFileTest : public ::testing::Test {
  protected:
   ScreensTestBed bed;
-  std::filesystem::path previous;
-  std::filesystem::path folder;
-
-  void SetUp() override {
-    previous = std::filesystem::current_path();
-    folder = std::filesystem::temp_directory_path() /
-             (std::string("kerzonk_scor_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    std::filesystem::current_path(folder);
-  }
-  void TearDown() override {
-    std::filesystem::current_path(previous);
-    std::filesystem::remove_all(folder);
-  }
+  fixture::ScratchFolder folder{"scor"};
 
   static void WriteFile(const Bytes& bytes) {
     std::ofstream out("scor", std::ios::binary);

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "tests/scratch_folder.h"
 #include "tests/screens_test_bed.h"
 
 using namespace testbed;
@@ -12,23 +13,9 @@ namespace {
 class GameOverTest : public ::testing::Test {
  protected:
   ScreensTestBed bed;
-  std::filesystem::path previous;
-  std::filesystem::path folder;
+  fixture::ScratchFolder folder{"game_over"};
 
-  void SetUp() override {
-    previous = std::filesystem::current_path();
-    folder = std::filesystem::temp_directory_path() /
-             ("kerzonk_game_over_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    std::filesystem::current_path(folder);
-    bed.headless.host.calendarStart = 1700000000;
-  }
-  void TearDown() override {
-    std::filesystem::current_path(previous);
-    std::filesystem::remove_all(folder);
-  }
+  void SetUp() override { bed.headless.host.calendarStart = 1700000000; }
 
   void StartGameOver(uint8_t scene, uint8_t player) {
     currentScene = scene;

@@ -15,6 +15,7 @@
 #include "platform/headless/headless.h"
 #include "platform/sdl/sdl_audio.h"
 #include "tests/midi_builder.h"
+#include "tests/scratch_folder.h"
 
 namespace {
 
@@ -62,20 +63,15 @@ class SdlMusic : public testing::Test {
     setenv("SDL_DISKAUDIOFILE", "/dev/null", 1);
     platform::Install(platform::Facilities{&headless.host, &headless.display, &headless.controls,
                                            &platform::SdlSoundDevice(), &platform::SdlMusicDevice()});
-    home = fs::current_path();
-    folder = fs::temp_directory_path() / ("kerzonk_sdl_music_" + std::to_string(::getpid()));
-    fs::create_directories(folder / "midi");
+    fs::create_directories("midi");
     const auto bytes = MidiBuilder(480).Program(0, 16).Note(0, 1920, 60).End(1920).Bytes();
-    std::ofstream(folder / "midi/a.mid", std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    fs::current_path(folder);
+    std::ofstream("midi/a.mid", std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
   }
   void TearDown() override {
     Mix_SetPostMix(nullptr, nullptr);
     ReleaseMusic(MusicSegmentCount);
     ReleaseSound(EffectCount);
     unsetenv("SDL_SOUNDFONTS");
-    fs::current_path(home);
-    fs::remove_all(folder);
   }
   std::vector<std::string> Notices() const {
     std::vector<std::string> texts;
@@ -84,7 +80,7 @@ class SdlMusic : public testing::Test {
   }
 
   platform::Headless headless;
-  fs::path home, folder;
+  fixture::ScratchFolder scratch{"sdl_music"};
 };
 
 TEST_F(SdlMusic, WithoutASoundDeviceThereIsNoOutput) {
