@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-
 #include "shell/file_names.h"
 #include "tests/scratch_folder.h"
 
