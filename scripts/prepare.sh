@@ -6,7 +6,7 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 PACKAGES=(
   g++ cmake pkg-config
-  libsdl2-dev libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
+  libsdl2-dev libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont libinih-dev
   libgtest-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils imagemagick sox
 )

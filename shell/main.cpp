@@ -1,8 +1,16 @@
-// The game: no command line; its files are read from the current directory.
+// The game: its files are read from the current directory, the player's
+// settings from kerzonk.ini in the per-user config folder.
+#include <iostream>
+
 #include "platform/sdl/sdl_backend.h"
+#include "settings/settings.h"
 #include "shell/app.h"
 
 int main() {
-  platform::InstallSdlBackend();
+  const std::string settingsPath = SettingsFilePath();
+  const Settings settings = LoadSettings(settingsPath, std::cerr);
+  ApplySettings(settings);
+  RememberMuteStatesIn(settingsPath);
+  platform::InstallSdlBackend(settings.screen);
   return RunApplication();
 }

@@ -44,6 +44,8 @@ fs::path CopyGameFolder(const ScratchFolder& scratch) {
 Child::Child(const std::vector<std::string>& argv, const std::map<std::string, std::string>& environment,
              const fs::path& folder, const fs::path& outputStem)
     : outPath_(outputStem.string() + ".out"), errPath_(outputStem.string() + ".err") {
+  // The game's settings file goes into the test's folder, never the user's own.
+  const std::string configFolder = (folder / ".config").string();
   pid_ = fork();
   if (pid_ != 0) return;
   // In the child: only async-signal-safe steps from here on, apart from setenv.
@@ -54,6 +56,7 @@ Child::Child(const std::vector<std::string>& argv, const std::map<std::string, s
   dup2(nothing, 0);
   dup2(out, 1);
   dup2(err, 2);
+  setenv("XDG_CONFIG_HOME", configFolder.c_str(), 1);
   for (const auto& [name, value] : environment) setenv(name.c_str(), value.c_str(), 1);
   std::vector<char*> args;
   for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));

@@ -9,7 +9,7 @@
 
 namespace platform {
 
-void InstallSdlBackend() {
+void InstallSdlBackend(const ScreenOptions& screen) {
   // The second player's pad is read like the keys, whichever window has the focus.
   SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
   // Destroyed in reverse order at exit: the controls, the renderer, then the window.
@@ -17,6 +17,7 @@ void InstallSdlBackend() {
   static SdlDisplay display(host);
   static SdlControls controls;
   host.AttachDisplay(&display);
+  host.SetScreenOptions(screen);
   Install(Facilities{&host, &display, &controls, &SdlSoundDevice(), &SdlMusicDevice()});
 }
 

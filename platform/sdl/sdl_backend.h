@@ -2,8 +2,10 @@
 // and FluidSynth for sound and music.
 #pragma once
 
+#include "platform/platform.h"
+
 namespace platform {
 
-void InstallSdlBackend();
+void InstallSdlBackend(const ScreenOptions& screen = ScreenOptions{});
 
 }  // namespace platform

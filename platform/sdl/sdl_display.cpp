@@ -115,7 +115,7 @@ void SdlDisplay::Show() {
   int screenWidth = 0;
   int screenHeight = 0;
   SDL_GetRendererOutputSize(renderer, &screenWidth, &screenHeight);
-  const ScreenArea area = LetterboxArea(screenWidth, screenHeight, pictureWidth, pictureHeight);
+  const ScreenArea area = LetterboxArea(screenWidth, screenHeight, pictureWidth, pictureHeight, host.Screen().scaling);
   const SDL_Rect target{area.x, area.y, area.width, area.height};
   SDL_SetRenderDrawColor(renderer, 0, 0, 0, SDL_ALPHA_OPAQUE);
   SDL_RenderClear(renderer);

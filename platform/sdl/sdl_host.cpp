@@ -63,6 +63,7 @@ bool SdlHost::OpenWindow(const char* title, int width, int height) {
   }
   pictureWidth = width;
   pictureHeight = height;
+  if (!screen.fullScreen) ToggleFullScreen();
   SDL_ShowCursor(SDL_DISABLE);
   posted.push_back(Message{MessageKind::Activate, 1});
   return true;

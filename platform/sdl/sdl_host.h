@@ -24,6 +24,9 @@ class SdlHost : public Host {
   int64_t CalendarSeconds() override;
 
   SDL_Window* Window() const { return window; }
+  // Full screen or a window at start, and how the picture fills it; set before OpenWindow.
+  void SetScreenOptions(const ScreenOptions& options) { screen = options; }
+  const ScreenOptions& Screen() const { return screen; }
   // The display to show again when the window changes or the renderer is reset.
   void AttachDisplay(SdlDisplay* shownDisplay) { display = shownDisplay; }
 
@@ -35,6 +38,7 @@ class SdlHost : public Host {
   int pictureWidth = 0;
   int pictureHeight = 0;
   SdlDisplay* display = nullptr;
+  ScreenOptions screen;
   std::deque<Message> posted;  // quit requests, and the activation of the newly shown window
 };
 

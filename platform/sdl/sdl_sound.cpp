@@ -76,6 +76,15 @@ class SdlSound : public SoundDevice {
     voices_[slot] = Voice{};
   }
 
+  void Pause(bool paused) override {
+    if (!open_) return;
+    if (paused) {
+      Mix_Pause(-1);
+    } else {
+      Mix_Resume(-1);
+    }
+  }
+
   void Close() override {
     if (!open_) return;
     Mix_HaltChannel(-1);
