@@ -8,6 +8,7 @@
 #include <sstream>
 #include <thread>
 
+#include "settings/settings.h"
 #include "shell/file_names.h"
 #include "tests/e2e_support.h"
 
@@ -63,6 +64,31 @@ TEST(GameBinary, RunsWithAnUnwritableBestScoreFile) {
   // A folder in its place cannot be written as a file, not even by root.
   fs::create_directory(game / BestScoreFileName);
   RunsAndEndsOnSigterm(scratch, game);
+}
+
+// The test's own config folder holds the settings file (see e2e::Child).
+fs::path SettingsFileOf(const fs::path& game) { return game / ".config" / "kerzonk" / "kerzonk.ini"; }
+
+TEST(GameBinary, WritesTheCommentedSettingsFileAtFirstStart) {
+  e2e::ScratchFolder scratch;
+  const fs::path game = e2e::CopyGameFolder(scratch);
+  RunsAndEndsOnSigterm(scratch, game);
+  EXPECT_EQ(e2e::ReadFile(SettingsFileOf(game)), DefaultSettingsText());
+}
+
+TEST(GameBinary, ReportsABadSettingsLineAndStartsAnyway) {
+  e2e::ScratchFolder scratch;
+  const fs::path game = e2e::CopyGameFolder(scratch);
+  fs::create_directories(SettingsFileOf(game).parent_path());
+  e2e::WriteFile(SettingsFileOf(game), "[display]\nfull_screen = no\n[sound]\nmusic_volume = 300\n");
+  e2e::Child child({(game / "kerzonk").string()}, HeadlessDrivers(scratch.Path()), game, scratch.Path() / "game");
+  std::this_thread::sleep_for(std::chrono::milliseconds(RunMs));
+  ASSERT_TRUE(child.Running()) << child.Errors();
+  child.Signal(SIGTERM);
+  EXPECT_EQ(child.Wait(EndMs), 0);
+  EXPECT_EQ(WithoutDiskDriverBanner(child.Errors()),
+            SettingsFileOf(game).string() +
+                ":4: music_volume is a whole number from 0 to 100, not \"300\"; the entry keeps its default\n");
 }
 
 struct MissingFile {

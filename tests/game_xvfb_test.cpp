@@ -92,6 +92,30 @@ class GameInXvfb : public testing::Test {
     return file;
   }
 
+  e2e::Child StartGame(const fs::path& game) {
+    return e2e::Child({(game / "kerzonk").string()},
+                      {{"DISPLAY", display_},
+                       {"SDL_AUDIODRIVER", "disk"},
+                       {"SDL_DISKAUDIOFILE", (scratch_.Path() / "audio.raw").string()},
+                       {"ASAN_OPTIONS", "detect_leaks=0"}},
+                      game, scratch_.Path() / "kerzonk");
+  }
+
+  void Press(const char* key) {
+    // The pointer over the window gives it the keyboard in a server without a window manager.
+    Tool({FindProgram("xdotool"), "mousemove", "320", "240"});
+    Tool({FindProgram("xdotool"), "keydown", key, "sleep", "0.3", "keyup", key});
+  }
+
+  // The share of the solo well and its side panel that looks as in the replay
+  // runner's solo game: high in a game, low on the title.
+  double SoloShare(const fs::path& screenshot, const fs::path& game) {
+    const fs::path replay = scratch_.Path() / "replay.png";
+    if (!fs::exists(replay)) ReplaySoloShot(game);
+    return SameShare(RawColours(screenshot, scratch_.Path()), RawColours(replay, scratch_.Path()),
+                     Rect{140, 0, 500, 480});
+  }
+
   // The same scene from the replay runner, a few seconds into a solo game.
   fs::path ReplaySoloShot(const fs::path& game) {
     const fs::path script = scratch_.Path() / "solo.txt";
@@ -110,19 +134,12 @@ class GameInXvfb : public testing::Test {
 
 TEST_F(GameInXvfb, KeysStartASoloGameAndEscapeEndsTheProgram) {
   const fs::path game = e2e::CopyGameFolder(scratch_);
-  e2e::Child kerzonk({(game / "kerzonk").string()},
-                     {{"DISPLAY", display_},
-                      {"SDL_AUDIODRIVER", "disk"},
-                      {"SDL_DISKAUDIOFILE", (scratch_.Path() / "audio.raw").string()},
-                      {"ASAN_OPTIONS", "detect_leaks=0"}},
-                     game, scratch_.Path() / "kerzonk");
+  e2e::Child kerzonk = StartGame(game);
   Pause(2500);
   ASSERT_TRUE(kerzonk.Running()) << kerzonk.Errors();
   const fs::path title = Screenshot("title");
 
-  // The pointer over the window gives it the keyboard in a server without a window manager.
-  Tool({FindProgram("xdotool"), "mousemove", "320", "240"});
-  Tool({FindProgram("xdotool"), "keydown", "z", "sleep", "0.3", "keyup", "z"});
+  Press("z");
   Pause(4000);
   const fs::path playing = Screenshot("playing");
 
@@ -140,6 +157,29 @@ TEST_F(GameInXvfb, KeysStartASoloGameAndEscapeEndsTheProgram) {
 
   Tool({FindProgram("xdotool"), "key", "Escape"});
   EXPECT_EQ(kerzonk.Wait(10000), 0);
+}
+
+TEST_F(GameInXvfb, SettingsFileRebindsTheConfirmKey) {
+  const fs::path game = e2e::CopyGameFolder(scratch_);
+  const fs::path settings = game / ".config" / "kerzonk" / "kerzonk.ini";
+  fs::create_directories(settings.parent_path());
+  e2e::WriteFile(settings, "[player1]\nstep_back = Space\nstep_forward =\n");
+  e2e::Child kerzonk = StartGame(game);
+  Pause(2500);
+  ASSERT_TRUE(kerzonk.Running()) << kerzonk.Errors();
+
+  Press("z");
+  Pause(1500);
+  const double afterZ = SoloShare(Screenshot("after_z"), game);
+  Press("space");
+  Pause(4000);
+  const double afterSpace = SoloShare(Screenshot("after_space"), game);
+  EXPECT_LT(afterZ, 0.2) << "Z no longer confirms";
+  EXPECT_GT(afterSpace, 0.7) << "Space confirms instead";
+
+  Tool({FindProgram("xdotool"), "key", "Escape"});
+  EXPECT_EQ(kerzonk.Wait(10000), 0);
+  EXPECT_EQ(kerzonk.Errors().find("kerzonk.ini:"), std::string::npos) << kerzonk.Errors();
 }
 
 }  // namespace

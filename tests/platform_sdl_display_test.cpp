@@ -22,6 +22,14 @@ TEST(Letterbox, WholeMultiplesWhereTheScreenAllows) {
   EXPECT_EQ(LetterboxArea(1366, 768, 640, 480), (ScreenArea{363, 144, 640, 480}));
 }
 
+TEST(Letterbox, FitScalingFillsAsMuchAsTheAspectAllows) {
+  const auto fit = platform::Scaling::Fit;
+  EXPECT_EQ(LetterboxArea(1366, 768, 640, 480, fit), (ScreenArea{171, 0, 1024, 768}));
+  EXPECT_EQ(LetterboxArea(1920, 1080, 640, 480, fit), (ScreenArea{240, 0, 1440, 1080}));
+  EXPECT_EQ(LetterboxArea(640, 480, 640, 480, fit), (ScreenArea{0, 0, 640, 480}));
+  EXPECT_EQ(LetterboxArea(320, 240, 640, 480, fit), (ScreenArea{0, 0, 320, 240}));
+}
+
 TEST(Letterbox, SmallerScreenFitsWithTheAspectKept) {
   EXPECT_EQ(LetterboxArea(320, 240, 640, 480), (ScreenArea{0, 0, 320, 240}));
   EXPECT_EQ(LetterboxArea(400, 200, 640, 480), (ScreenArea{67, 0, 266, 200}));
