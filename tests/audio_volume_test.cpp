@@ -20,8 +20,6 @@ TEST_F(Volumes, FullVolumeIsTheGamesOwnLevelAndLessIsAShareOfItsAmplitude) {
   EXPECT_EQ(EffectiveEffectVolume(), EffectVolume);
   effectsVolume = 50;
   EXPECT_EQ(EffectiveEffectVolume(), EffectVolume - 602);  // 6.02 dB down
-  effectsVolume = 1;
-  EXPECT_EQ(EffectiveEffectVolume(), EffectVolume - 4000);
   effectsVolume = 0;
   EXPECT_EQ(EffectiveEffectVolume(), SilentHundredths);
   effectsVolume = 100;

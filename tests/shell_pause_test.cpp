@@ -7,8 +7,6 @@
 #include "audio/music.h"
 #include "audio/sound.h"
 #include "headless_game.h"
-#include "midi_builder.h"
-#include "platform/midi_file.h"
 #include "shell/logic_clock.h"
 #include "shell/pause.h"
 #include "shell/scenes.h"
@@ -37,37 +35,6 @@ TEST_F(PauseSwitch, StopsTheLogicClockTheEffectsAndTheMusic) {
   headless.host.tick = 61016;
   EXPECT_EQ(LogicTicks(), 1016u) << "the paused minute is hidden";
   EXPECT_EQ(LogicCalendarSeconds(), 61) << "the calendar is not";
-}
-
-TEST_F(PauseSwitch, DoesNothingOutsideAGame) {
-  for (uint8_t scene : {SceneTitle, SceneSpeedSelect}) {
-    currentScene = scene;
-    TogglePause();
-    EXPECT_FALSE(gamePaused);
-  }
-}
-
-TEST_F(PauseSwitch, MusicStandsStillAndItsBarLinesWait) {
-  // One 4/4 bar at the default tempo: two seconds.
-  const std::vector<uint8_t> bytes = MidiBuilder(480).Note(0, 480, 60).End(1920).Bytes();
-  platform::MidiSong song;
-  ASSERT_TRUE(platform::ParseMidiFile(bytes.data(), bytes.size(), song));
-  headless.music.Open();
-  headless.music.Load(0, song);
-  headless.music.Load(1, song);
-  headless.music.Start(0, 3);
-  headless.host.tick = 100;
-  headless.music.Change(1, 3);
-  const uint32_t due = headless.music.changes.back().takesEffectAt;
-  headless.music.Pause(true);
-  headless.host.tick = 5100;
-  headless.music.Pause(false);
-  EXPECT_EQ(due, 2000u);
-  EXPECT_EQ(headless.music.changes.back().takesEffectAt, due + 5000);
-  headless.host.tick = 6999;
-  EXPECT_EQ(headless.music.Playing(), 0);
-  headless.host.tick = 7000;
-  EXPECT_EQ(headless.music.Playing(), 1);
 }
 
 // The state stream of a solo game from the replay runner, one JSON line per
