@@ -12,6 +12,8 @@
 #include <sstream>
 #include <thread>
 
+#include "platform/png_file.h"
+
 namespace fs = std::filesystem;
 
 namespace e2e {
@@ -116,15 +118,36 @@ void WriteFile(const fs::path& path, const std::string& text) {
   file << text;
 }
 
-std::string FileHash(const fs::path& path) {
-  uint64_t hash = 0xcbf29ce484222325ull;
-  for (unsigned char c : ReadFile(path)) {
-    hash ^= c;
+namespace {
+
+constexpr uint64_t HashStart = 0xcbf29ce484222325ull;
+
+uint64_t AddToHash(uint64_t hash, const void* bytes, size_t size) {
+  for (size_t i = 0; i < size; ++i) {
+    hash ^= static_cast<const unsigned char*>(bytes)[i];
     hash *= 0x100000001b3ull;
   }
+  return hash;
+}
+
+std::string Hex(uint64_t hash) {
   char hex[17];
   std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
   return hex;
+}
+
+}  // namespace
+
+std::string FileHash(const fs::path& path) {
+  const std::string bytes = ReadFile(path);
+  return Hex(AddToHash(HashStart, bytes.data(), bytes.size()));
+}
+
+std::string PixelHash(const fs::path& path) {
+  platform::PngPicture picture;
+  if (!platform::ReadPng(path.string(), picture)) return "unreadable";
+  const std::string size = std::to_string(picture.width) + "x" + std::to_string(picture.height);
+  return Hex(AddToHash(AddToHash(HashStart, size.data(), size.size()), picture.rgba.data(), picture.rgba.size()));
 }
 
 }  // namespace e2e

@@ -63,5 +63,8 @@ std::string ReadFile(const std::filesystem::path& path);
 void WriteFile(const std::filesystem::path& path, const std::string& text);
 // 64-bit FNV-1a of a file's bytes, as 16 hex digits.
 std::string FileHash(const std::filesystem::path& path);
+// The same hash of a PNG file's size and decoded RGBA pixels, so that it
+// holds however the file was compressed; "unreadable" when it cannot be read.
+std::string PixelHash(const std::filesystem::path& path);
 
 }  // namespace e2e
