@@ -4,6 +4,7 @@
 #include <SDL.h>
 
 #include <deque>
+#include <string>
 
 #include "platform/platform.h"
 
@@ -26,15 +27,23 @@ class SdlHost : public Host {
   SDL_Window* Window() const { return window; }
   // The display to show again when the window changes or the renderer is reset.
   void AttachDisplay(SdlDisplay* shownDisplay) { display = shownDisplay; }
+  // How the window opens: in a window or full screen, and with which icon file.
+  void ChooseWindow(bool inWindow, const std::string& iconPath) {
+    startInWindow = inWindow;
+    iconFile = iconPath;
+  }
 
  private:
   void HandleWindowChange(const SDL_Event& event);
   void ToggleFullScreen();
+  void EnterWindow();
 
   SDL_Window* window = nullptr;
   int pictureWidth = 0;
   int pictureHeight = 0;
   SdlDisplay* display = nullptr;
+  bool startInWindow = false;
+  std::string iconFile;
   std::deque<Message> posted;  // quit requests, and the activation of the newly shown window
 };
 
