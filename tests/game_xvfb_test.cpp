@@ -16,25 +16,12 @@ namespace {
 
 constexpr int Width = 640, Height = 480;
 
-std::string FindProgram(const std::string& name) {
-  const char* path = std::getenv("PATH");
-  std::string folders = path ? path : "/usr/bin:/bin";
-  size_t start = 0;
-  while (start <= folders.size()) {
-    const size_t end = std::min(folders.find(':', start), folders.size());
-    const fs::path candidate = fs::path(folders.substr(start, end - start)) / name;
-    if (access(candidate.c_str(), X_OK) == 0) return candidate.string();
-    start = end + 1;
-  }
-  return "";
-}
-
 void Pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
 // The screen's pixels as red, green, blue bytes.
 std::vector<uint8_t> RawColours(const fs::path& png, const fs::path& scratch) {
   const fs::path raw = scratch / (png.stem().string() + ".rgb");
-  e2e::Run({FindProgram("convert"), png.string(), "-depth", "8", "rgb:" + raw.string()}, {}, scratch,
+  e2e::Run({e2e::FindProgram("convert"), png.string(), "-depth", "8", "rgb:" + raw.string()}, {}, scratch,
            scratch / "convert");
   const std::string bytes = e2e::ReadFile(raw);
   return std::vector<uint8_t>(bytes.begin(), bytes.end());
@@ -58,12 +45,12 @@ class GameInXvfb : public testing::Test {
  protected:
   void SetUp() override {
     for (const char* tool : {"Xvfb", "xdotool", "import", "convert"}) {
-      if (FindProgram(tool).empty()) GTEST_SKIP() << tool << " is not installed";
+      if (e2e::FindProgram(tool).empty()) GTEST_SKIP() << tool << " is not installed";
     }
     // The server picks a free display itself and writes its number to its output,
     // so that test runs sharing the machine never meet on one display.
     server_ = std::make_unique<e2e::Child>(
-        std::vector<std::string>{FindProgram("Xvfb"), "-displayfd", "1", "-screen", "0", "640x480x24", "-nolisten",
+        std::vector<std::string>{e2e::FindProgram("Xvfb"), "-displayfd", "1", "-screen", "0", "640x480x24", "-nolisten",
                                  "tcp"},
         std::map<std::string, std::string>{}, scratch_.Path(), scratch_.Path() / "xvfb");
     for (int tries = 0; tries < 200 && server_->Output().find('\n') == std::string::npos; ++tries) Pause(50);
@@ -88,7 +75,7 @@ class GameInXvfb : public testing::Test {
 
   fs::path Screenshot(const std::string& name) {
     const fs::path file = scratch_.Path() / (name + ".png");
-    Tool({FindProgram("import"), "-window", "root", file.string()});
+    Tool({e2e::FindProgram("import"), "-window", "root", file.string()});
     return file;
   }
 
@@ -121,8 +108,8 @@ TEST_F(GameInXvfb, KeysStartASoloGameAndEscapeEndsTheProgram) {
   const fs::path title = Screenshot("title");
 
   // The pointer over the window gives it the keyboard in a server without a window manager.
-  Tool({FindProgram("xdotool"), "mousemove", "320", "240"});
-  Tool({FindProgram("xdotool"), "keydown", "z", "sleep", "0.3", "keyup", "z"});
+  Tool({e2e::FindProgram("xdotool"), "mousemove", "320", "240"});
+  Tool({e2e::FindProgram("xdotool"), "keydown", "z", "sleep", "0.3", "keyup", "z"});
   Pause(4000);
   const fs::path playing = Screenshot("playing");
 
@@ -138,7 +125,7 @@ TEST_F(GameInXvfb, KeysStartASoloGameAndEscapeEndsTheProgram) {
   EXPECT_GT(playingShare, 0.7) << "title " << titleShare;
   EXPECT_LT(titleShare, 0.2) << "playing " << playingShare;
 
-  Tool({FindProgram("xdotool"), "key", "Escape"});
+  Tool({e2e::FindProgram("xdotool"), "key", "Escape"});
   EXPECT_EQ(kerzonk.Wait(10000), 0);
 }
 

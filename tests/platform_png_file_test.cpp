@@ -2,8 +2,6 @@
 // against ImageMagick's reading of them.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "platform/png_file.h"
 #include "tests/e2e_support.h"
 
@@ -46,10 +44,11 @@ TEST_F(PngFile, RgbAndRgbaPicturesReadBackAsTheSameRgbaPixels) {
 }
 
 TEST_F(PngFile, ImageMagickReadsTheSamePixels) {
-  if (std::system("command -v convert >/dev/null 2>&1") != 0) GTEST_SKIP() << "ImageMagick is not installed";
+  const std::string convert = e2e::FindProgram("convert");
+  if (convert.empty()) GTEST_SKIP() << "ImageMagick is not installed";
   const std::vector<uint8_t> rgb = Gradient(64, 48, 3);
   ASSERT_TRUE(platform::WritePng(PathOf("shot.png"), rgb, 64, 48, platform::PngFormat::Rgb));
-  ASSERT_EQ(e2e::Run({"/usr/bin/convert", PathOf("shot.png"), "-depth", "8", "rgb:" + PathOf("shot.rgb")}, {},
+  ASSERT_EQ(e2e::Run({convert, PathOf("shot.png"), "-depth", "8", "rgb:" + PathOf("shot.rgb")}, {},
                      scratch_.Path(), scratch_.Path() / "convert"),
             0);
   const std::string decoded = e2e::ReadFile(PathOf("shot.rgb"));
