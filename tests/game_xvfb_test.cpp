@@ -7,6 +7,7 @@
 #include <chrono>
 #include <thread>
 
+#include "shell/file_names.h"
 #include "video/surface.h"
 #include "tests/e2e_support.h"
 
@@ -90,6 +91,37 @@ class GameInXvfb : public testing::Test {
     return shot;
   }
 
+  // The game on this server, with its sound going to a file.
+  std::unique_ptr<e2e::Child> StartGame(const fs::path& program, const fs::path& folder, const fs::path& userData,
+                                        const std::vector<std::string>& arguments = {}) {
+    std::vector<std::string> argv = {program.string()};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    return std::make_unique<e2e::Child>(argv,
+                                        std::map<std::string, std::string>{
+                                            {"DISPLAY", display_},
+                                            {"XDG_DATA_HOME", userData.string()},
+                                            {"SDL_AUDIODRIVER", "disk"},
+                                            {"SDL_DISKAUDIOFILE", (scratch_.Path() / "audio.raw").string()},
+                                            {"ASAN_OPTIONS", "detect_leaks=0"}},
+                                        folder, scratch_.Path() / "kerzonk");
+  }
+
+  // Starts a solo game and holds Down until the best-score file changes
+  // (the game is over and back at the title) or a minute and a half passes;
+  // then Escape ends the program. A game played so may end at 0, which is
+  // saved only over a file too short to hold a score, so one is put there first.
+  void PlaySoloGameHoldingDown(e2e::Child& game, const fs::path& scoreFile) {
+    fs::create_directories(scoreFile.parent_path());
+    e2e::WriteFile(scoreFile, "\x01");
+    Pause(2500);
+    ASSERT_TRUE(game.Running()) << game.Errors();
+    Tool({e2e::FindProgram("xdotool"), "mousemove", "320", "240"});
+    Tool({e2e::FindProgram("xdotool"), "keydown", "z", "sleep", "0.3", "keyup", "z", "sleep", "0.5", "keydown", "Down"});
+    for (int waited = 0; waited < 90000 && e2e::ReadFile(scoreFile) == "\x01"; waited += 250) Pause(250);
+    Tool({e2e::FindProgram("xdotool"), "keyup", "Down", "key", "Escape"});
+    EXPECT_EQ(game.Wait(10000), 0) << game.Errors();
+  }
+
   e2e::ScratchFolder scratch_;
   std::string display_;
   std::unique_ptr<e2e::Child> server_;
@@ -127,6 +159,43 @@ TEST_F(GameInXvfb, KeysStartASoloGameAndEscapeEndsTheProgram) {
 
   Tool({e2e::FindProgram("xdotool"), "key", "Escape"});
   EXPECT_EQ(kerzonk.Wait(10000), 0);
+}
+
+// The installed game, started from an unrelated folder as the desktop menu
+// would: its window carries the class the desktop entry names and the icon,
+// and a finished solo game saves in the player's folder, not in the prefix.
+TEST_F(GameInXvfb, TheInstalledGameKeepsItsBestScoreInThePlayersFolder) {
+  const fs::path prefix = scratch_.Path() / "prefix", userData = scratch_.Path() / "user-data";
+  ASSERT_EQ(e2e::InstallGame(prefix, scratch_.Path() / "install"), 0) << e2e::ReadFile(scratch_.Path() / "install.err");
+  auto game = StartGame(prefix / "games" / "kerzonk", scratch_.Path(), userData);
+  Pause(2500);
+  const fs::path found = scratch_.Path() / "search";
+  e2e::Run({e2e::FindProgram("xdotool"), "search", "--class", "kerzonk"}, {{"DISPLAY", display_}}, scratch_.Path(), found);
+  const std::string window = e2e::ReadFile(found.string() + ".out");
+  ASSERT_FALSE(window.empty()) << "no window of class kerzonk";
+  if (const std::string xprop = e2e::FindProgram("xprop"); !xprop.empty()) {
+    const fs::path properties = scratch_.Path() / "xprop";
+    e2e::Run({xprop, "-id", window.substr(0, window.find('\n')), "WM_CLASS", "_NET_WM_ICON"}, {{"DISPLAY", display_}},
+             scratch_.Path(), properties);
+    const std::string text = e2e::ReadFile(properties.string() + ".out");
+    EXPECT_NE(text.find("WM_CLASS(STRING) = \"kerzonk\", \"kerzonk\""), std::string::npos) << text;
+    EXPECT_NE(text.find("_NET_WM_ICON(CARDINAL) = \tIcon (64 x 64)"), std::string::npos) << text.substr(0, 200);
+  }
+
+  const fs::path scoreFile = userData / "kerzonk" / BestScoreFileName;
+  PlaySoloGameHoldingDown(*game, scoreFile);
+  const std::string saved = e2e::ReadFile(scoreFile);
+  EXPECT_GE(saved.size(), 4u) << "no score was saved";
+  EXPECT_FALSE(fs::exists(prefix / "share" / "games" / "kerzonk" / BestScoreFileName));
+  EXPECT_FALSE(fs::exists(scratch_.Path() / BestScoreFileName));
+}
+
+TEST_F(GameInXvfb, APortableCopyKeepsItsBestScoreBesideItsData) {
+  const fs::path game = e2e::CopyGameFolder(scratch_), userData = scratch_.Path() / "user-data";
+  auto kerzonk = StartGame(game / "kerzonk", scratch_.Path(), userData, {"--window"});
+  PlaySoloGameHoldingDown(*kerzonk, game / BestScoreFileName);
+  EXPECT_GE(e2e::ReadFile(game / BestScoreFileName).size(), 4u) << "no score was saved";
+  EXPECT_FALSE(fs::exists(userData));
 }
 
 }  // namespace
