@@ -51,9 +51,4 @@ TEST_F(BestScoreFolder, AFolderThatCannotBeMadeSkipsTheSave) {
   EXPECT_EQ(e2e::ReadFile(home_.Path() / "data"), "a file where the folder should go");
 }
 
-TEST_F(BestScoreFolder, NoFolderMeansTheCurrentOne) {
-  WriteBestScore(1050);
-  EXPECT_EQ(e2e::ReadFile(current_.Path() / BestScoreFileName), std::string("\x1A\x04\x00\x00", 4));
-}
-
 }  // namespace
