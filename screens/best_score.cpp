@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "shell/file_names.h"
+#include "screens/best_score_folder.h"
 
 int bestScore = 0;
 
@@ -64,16 +64,18 @@ int32_t DecodeBestScore(const std::vector<uint8_t>& bytes) {
 
 void ReadBestScore() {
   std::vector<uint8_t> bytes;
-  if (!ReadWholeFile(BestScoreFileName, bytes)) return;
+  if (!ReadWholeFile(BestScorePath().c_str(), bytes)) return;
   bestScore = DecodeBestScore(bytes);
 }
 
 void WriteBestScore(int value) {
+  if (!MakeBestScoreFolder()) return;
+  const std::string temp = BestScoreTempPath(), path = BestScorePath();
   // The old file is replaced only once the new one is complete, so an
   // interrupted save never loses the record.
-  if (!WriteWholeFile(BestScoreTempFileName, EncodeBestScore(value))) {
-    std::remove(BestScoreTempFileName);
+  if (!WriteWholeFile(temp.c_str(), EncodeBestScore(value))) {
+    std::remove(temp.c_str());
     return;
   }
-  if (std::rename(BestScoreTempFileName, BestScoreFileName) != 0) std::remove(BestScoreTempFileName);
+  if (std::rename(temp.c_str(), path.c_str()) != 0) std::remove(temp.c_str());
 }

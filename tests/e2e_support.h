@@ -27,6 +27,17 @@ class ScratchFolder {
 
 // The built game folder: the two programs beside the generated data.
 std::filesystem::path BuiltGameFolder();
+// The build folder, for cmake --install and cpack.
+std::filesystem::path BuildFolder();
+// Installs the build with cmake --install below prefix; the exit code.
+int InstallGame(const std::filesystem::path& prefix, const std::filesystem::path& outputStem);
+// The full path of a program found on PATH; empty when it is not installed.
+std::string FindProgram(const std::string& name);
+
+// SDL's dummy video and disk audio drivers, the audio going to a file in folder.
+std::map<std::string, std::string> HeadlessDrivers(const std::filesystem::path& folder);
+// The error output less the lines SDL's disk audio driver writes about itself.
+std::string WithoutDiskDriverBanner(const std::string& errors);
 // A copy of the built game folder inside the scratch folder; returns its path.
 std::filesystem::path CopyGameFolder(const ScratchFolder& scratch);
 
@@ -63,5 +74,8 @@ std::string ReadFile(const std::filesystem::path& path);
 void WriteFile(const std::filesystem::path& path, const std::string& text);
 // 64-bit FNV-1a of a file's bytes, as 16 hex digits.
 std::string FileHash(const std::filesystem::path& path);
+// The same hash of a PNG file's size and decoded RGBA pixels, so that it
+// holds however the file was compressed; "unreadable" when it cannot be read.
+std::string PixelHash(const std::filesystem::path& path);
 
 }  // namespace e2e

@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <sstream>
 #include <thread>
 
 #include "settings/settings.h"
@@ -19,38 +18,15 @@ namespace {
 constexpr int RunMs = 2000;
 constexpr int EndMs = 10000;
 
-std::map<std::string, std::string> HeadlessDrivers(const fs::path& scratch) {
-  // In a sanitizer build, leaks inside the system's SDL and synthesiser
-  // libraries at exit would otherwise turn into error output and exit codes.
-  return {{"SDL_VIDEODRIVER", "dummy"},
-          {"SDL_AUDIODRIVER", "disk"},
-          {"SDL_DISKAUDIOFILE", (scratch / "audio.raw").string()},
-          {"SDL_DISKAUDIODELAY", "16"},
-          {"ASAN_OPTIONS", "detect_leaks=0"}};
-}
-
-// SDL's disk audio driver announces itself on the error stream; that is SDL's, not the game's.
-std::string WithoutDiskDriverBanner(const std::string& errors) {
-  std::istringstream lines(errors);
-  std::string kept, line;
-  while (std::getline(lines, line)) {
-    const bool banner = line.rfind("CRITICAL: ", 0) == 0 &&
-                        (line.find("SDL disk i/o audio driver") != std::string::npos ||
-                         line.find("Writing to file [") != std::string::npos);
-    if (!banner) kept += line + '\n';
-  }
-  return kept;
-}
-
 // Starts the game, lets it run, then ends it as the system would at shutdown.
 void RunsAndEndsOnSigterm(const e2e::ScratchFolder& scratch, const fs::path& game) {
-  e2e::Child child({(game / "kerzonk").string()}, HeadlessDrivers(scratch.Path()), game, scratch.Path() / "game");
+  e2e::Child child({(game / "kerzonk").string()}, e2e::HeadlessDrivers(scratch.Path()), game, scratch.Path() / "game");
   ASSERT_TRUE(child.Started());
   std::this_thread::sleep_for(std::chrono::milliseconds(RunMs));
   ASSERT_TRUE(child.Running()) << child.Errors();
   child.Signal(SIGTERM);
   EXPECT_EQ(child.Wait(EndMs), 0);
-  EXPECT_EQ(WithoutDiskDriverBanner(child.Errors()), "");
+  EXPECT_EQ(e2e::WithoutDiskDriverBanner(child.Errors()), "");
 }
 
 TEST(GameBinary, RunsTwoSecondsAndEndsCleanlyOnSigterm) {
@@ -81,12 +57,12 @@ TEST(GameBinary, ReportsABadSettingsLineAndStartsAnyway) {
   const fs::path game = e2e::CopyGameFolder(scratch);
   fs::create_directories(SettingsFileOf(game).parent_path());
   e2e::WriteFile(SettingsFileOf(game), "[display]\nfull_screen = no\n[sound]\nmusic_volume = 300\n");
-  e2e::Child child({(game / "kerzonk").string()}, HeadlessDrivers(scratch.Path()), game, scratch.Path() / "game");
+  e2e::Child child({(game / "kerzonk").string()}, e2e::HeadlessDrivers(scratch.Path()), game, scratch.Path() / "game");
   std::this_thread::sleep_for(std::chrono::milliseconds(RunMs));
   ASSERT_TRUE(child.Running()) << child.Errors();
   child.Signal(SIGTERM);
   EXPECT_EQ(child.Wait(EndMs), 0);
-  EXPECT_EQ(WithoutDiskDriverBanner(child.Errors()),
+  EXPECT_EQ(e2e::WithoutDiskDriverBanner(child.Errors()),
             SettingsFileOf(game).string() +
                 ":4: music_volume is a whole number from 0 to 100, not \"300\"; the entry keeps its default\n");
 }
@@ -104,7 +80,7 @@ TEST_P(GameBinaryMissingFile, ShowsItsNoticesAndExitsWithOne) {
   e2e::ScratchFolder scratch;
   const fs::path game = e2e::CopyGameFolder(scratch);
   fs::remove(game / fs::u8path(GetParam().file));
-  e2e::Child child({(game / "kerzonk").string()}, HeadlessDrivers(scratch.Path()), game, scratch.Path() / "game");
+  e2e::Child child({(game / "kerzonk").string()}, e2e::HeadlessDrivers(scratch.Path()), game, scratch.Path() / "game");
   EXPECT_EQ(child.Wait(EndMs), 1);
   const std::string shown = child.Output() + child.Errors();
   size_t from = 0;

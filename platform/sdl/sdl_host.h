@@ -4,6 +4,7 @@
 #include <SDL.h>
 
 #include <deque>
+#include <string>
 
 #include "platform/platform.h"
 
@@ -24,8 +25,12 @@ class SdlHost : public Host {
   int64_t CalendarSeconds() override;
 
   SDL_Window* Window() const { return window; }
-  // Full screen or a window at start, and how the picture fills it; set before OpenWindow.
-  void SetScreenOptions(const ScreenOptions& options) { screen = options; }
+  // Full screen or a window at start, how the picture fills it, and the
+  // window's icon file; set before OpenWindow.
+  void ChooseWindow(const ScreenOptions& options, const std::string& iconPath) {
+    screen = options;
+    iconFile = iconPath;
+  }
   const ScreenOptions& Screen() const { return screen; }
   // The display to show again when the window changes or the renderer is reset.
   void AttachDisplay(SdlDisplay* shownDisplay) { display = shownDisplay; }
@@ -33,12 +38,14 @@ class SdlHost : public Host {
  private:
   void HandleWindowChange(const SDL_Event& event);
   void ToggleFullScreen();
+  void EnterWindow();
 
   SDL_Window* window = nullptr;
   int pictureWidth = 0;
   int pictureHeight = 0;
   SdlDisplay* display = nullptr;
   ScreenOptions screen;
+  std::string iconFile;
   std::deque<Message> posted;  // quit requests, and the activation of the newly shown window
 };
 
