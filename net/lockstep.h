@@ -8,14 +8,12 @@
 #include <string>
 
 #include "input/input.h"
+#include "net/defaults.h"
 
 namespace net {
 
 enum class Role : uint8_t { Host, Joiner };
 
-constexpr int MinInputDelay = 1;
-constexpr int MaxInputDelay = 10;
-constexpr int DefaultInputDelay = 3;
 constexpr uint32_t HashInterval = 60;
 
 // One frame's input in a session: the host's keys make player 1's key values,

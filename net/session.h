@@ -12,7 +12,6 @@
 
 namespace net {
 
-constexpr uint16_t DefaultPort = 7641;
 constexpr uint32_t JoinTimeoutMs = 10000;  // a joiner gives up after this long without a welcome
 constexpr uint32_t SilenceLimitMs = 5000;  // a connected side that says nothing this long has gone
 constexpr uint32_t KeepaliveMs = 1000;     // a side with nothing to send says so this often
