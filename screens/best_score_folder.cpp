@@ -3,6 +3,8 @@
 #include "platform/user_paths.h"
 #include "shell/file_names.h"
 
+bool bestScoreFileUsed = true;
+
 namespace {
 
 std::string bestScoreFolder;

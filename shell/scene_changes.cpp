@@ -1,6 +1,7 @@
 #include "audio/music.h"
 #include "audio/sound.h"
 #include "rules/state.h"
+#include "screens/best_score_folder.h"
 #include "screens/screens.h"
 #include "shell/scenes.h"
 #include "video/display.h"
@@ -38,7 +39,7 @@ void ReturnToTitle(int musicSegment) {
 }
 
 void EnterSolo() {
-  ReadBestScore();
+  if (bestScoreFileUsed) ReadBestScore();
   EnterGame(SceneSolo, 1, SoloScene);
 }
 
