@@ -3,8 +3,6 @@
 #include "platform/user_paths.h"
 #include "shell/file_names.h"
 
-bool bestScoreFileUsed = true;
-
 namespace {
 
 std::string bestScoreFolder;

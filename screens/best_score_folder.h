@@ -5,10 +5,6 @@
 
 #include <string>
 
-// False during a network game: the file is then neither read nor saved, so
-// that both machines show and keep the same best score.
-extern bool bestScoreFileUsed;
-
 // An empty folder means the current one.
 void SetBestScoreFolder(const std::string& folder);
 std::string BestScorePath();

@@ -6,7 +6,6 @@
 #include "audio/sound.h"
 #include "rules/phases.h"
 #include "screens/best_score.h"
-#include "screens/best_score_folder.h"
 #include "screens/caption_motion.h"
 #include "screens/sprite_layout.h"
 #include "shell/logic_clock.h"
@@ -59,7 +58,7 @@ void ClearOffsets(uint8_t player) {
 }
 
 void EndSoloGame(uint8_t player) {
-  if (bestScoreFileUsed && bestScore < score) WriteBestScore(score);
+  if (bestScore < score) WriteBestScore(score);
   score = 0;
   ResetGameOverCaptionAndScatter();
   ClearOffsets(player);

@@ -1,7 +1,6 @@
 #include "audio/music.h"
 #include "audio/sound.h"
 #include "rules/state.h"
-#include "screens/best_score_folder.h"
 #include "screens/screens.h"
 #include "shell/scenes.h"
 #include "video/display.h"
@@ -39,7 +38,7 @@ void ReturnToTitle(int musicSegment) {
 }
 
 void EnterSolo() {
-  if (bestScoreFileUsed) ReadBestScore();
+  ReadBestScore();
   EnterGame(SceneSolo, 1, SoloScene);
 }
 

@@ -4,7 +4,6 @@
 #include <fstream>
 #include <iterator>
 
-#include "screens/best_score_folder.h"
 #include "tests/scratch_folder.h"
 #include "tests/screens_test_bed.h"
 
@@ -92,16 +91,6 @@ TEST_F(BestScoreFileTest, OnlyAHigherScoreRewritesTheFile) {
   EXPECT_EQ(FileBytes(), (Bytes{0xFE, 0x01, 0x00, 0x00}));
   // The panel value changes only at the next read.
   EXPECT_EQ(bestScore, 500);
-}
-
-TEST_F(BestScoreFileTest, ANetworkGameNeitherReadsNorSavesIt) {
-  WriteFile({0x07, 0x00, 0x00, 0x00});
-  bestScoreFileUsed = false;
-  EnterSolo();
-  EXPECT_EQ(bestScore, 0);
-  EndSoloGame(510);
-  bestScoreFileUsed = true;
-  EXPECT_EQ(FileBytes(), (Bytes{0x07, 0x00, 0x00, 0x00}));
 }
 
 TEST_F(BestScoreFileTest, NoFileAndAGameEndingAtZeroWritesNothing) {
