@@ -38,6 +38,7 @@ class Child {
         const std::filesystem::path& folder, const std::filesystem::path& outputStem);
   ~Child();
   bool Started() const { return pid_ > 0; }
+  pid_t Pid() const { return pid_; }
   void Signal(int signalNumber);
   // The exit code, or -1 when it did not end within the timeout (it is then killed),
   // or 128 + the signal when a signal ended it.
