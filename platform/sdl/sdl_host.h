@@ -6,6 +6,7 @@
 #include <deque>
 
 #include "platform/platform.h"
+#include "platform/sdl/precise_sleep.h"
 
 namespace platform {
 
@@ -36,6 +37,8 @@ class SdlHost : public Host {
   int pictureHeight = 0;
   SdlDisplay* display = nullptr;
   std::deque<Message> posted;  // quit requests, and the activation of the newly shown window
+  SdlTickClocks tickClocks;
+  TickWaiter tickWaiter;
 };
 
 }  // namespace platform
