@@ -6,6 +6,7 @@
 
 #include "platform/argb_conversion.h"
 #include "platform/sdl/letterbox.h"
+#include "platform/sdl/precise_sleep.h"
 #include "platform/sdl/sdl_host.h"
 
 namespace platform {
@@ -14,23 +15,12 @@ namespace {
 
 // A fade writes the palette 256 times. Each write takes this long, so a fade
 // lasts about half a second whatever the screen's refresh rate.
-constexpr double PaletteWriteSeconds = 0.0018;
+constexpr int64_t PaletteWriteNanoseconds = 1'800'000;
 // Writes closer together than this change the picture but are not presented:
 // no screen shows them and presenting each one could slow the fade down.
-constexpr double PaletteShowIntervalSeconds = 0.008;
+constexpr int64_t PaletteShowIntervalNanoseconds = 8'000'000;
 // A write this long after the previous one begins a new fade.
-constexpr double NewFadeGapSeconds = 0.05;
-
-uint64_t CounterUnits(double seconds) {
-  return static_cast<uint64_t>(seconds * static_cast<double>(SDL_GetPerformanceFrequency()));
-}
-
-void WaitForCounter(uint64_t deadline) {
-  const uint64_t oneMillisecond = CounterUnits(0.001);
-  for (uint64_t now = SDL_GetPerformanceCounter(); now < deadline; now = SDL_GetPerformanceCounter()) {
-    if (deadline - now > 2 * oneMillisecond) SDL_Delay(1);
-  }
-}
+constexpr int64_t NewFadeGapNanoseconds = 50'000'000;
 
 void ReportSdlError(const char* step) { std::fprintf(stderr, "SDL %s: %s\n", step, SDL_GetError()); }
 
@@ -86,15 +76,17 @@ void SdlDisplay::Present(const uint8_t* pixels, int width, int height, int pitch
   }
 }
 
+// Each write sleeps until its own deadline, counted from the fade's first
+// write, so a late wake-up shortens the next wait instead of adding up.
 void SdlDisplay::PaceAndShowPaletteWrite() {
-  const uint64_t now = SDL_GetPerformanceCounter();
-  if (now > nextWriteDeadline + CounterUnits(NewFadeGapSeconds)) nextWriteDeadline = now;
-  nextWriteDeadline += CounterUnits(PaletteWriteSeconds);
-  if (now - lastShownAt >= CounterUnits(PaletteShowIntervalSeconds)) {
+  const int64_t now = CounterNanoseconds();
+  if (now > nextWriteDeadline + NewFadeGapNanoseconds) nextWriteDeadline = now;
+  nextWriteDeadline += PaletteWriteNanoseconds;
+  if (now - lastShownAt >= PaletteShowIntervalNanoseconds) {
     SetVsync(false);
     Show();
   }
-  WaitForCounter(nextWriteDeadline);
+  SleepUntilCounterNanoseconds(nextWriteDeadline);
 }
 
 void SdlDisplay::SetVsync(bool on) {
@@ -121,7 +113,7 @@ void SdlDisplay::Show() {
   SDL_RenderClear(renderer);
   SDL_RenderCopy(renderer, texture, nullptr, &target);
   SDL_RenderPresent(renderer);
-  lastShownAt = SDL_GetPerformanceCounter();
+  lastShownAt = CounterNanoseconds();
 }
 
 void SdlDisplay::ShowAgain() {

@@ -39,8 +39,8 @@ class SdlDisplay : public Display {
   bool vsyncOn = false;
   std::vector<uint8_t> shownPixels;  // the visible picture, kept to show it again
   PaletteEntry shownPalette[256];
-  uint64_t nextWriteDeadline = 0;    // performance-counter units
-  uint64_t lastShownAt = 0;
+  int64_t nextWriteDeadline = 0;  // nanoseconds on SDL's counter
+  int64_t lastShownAt = 0;
 };
 
 }  // namespace platform
