@@ -53,8 +53,10 @@ DisplayResult SdlDisplay::Open(int width, int height, int bitsPerPixel) {
   return DisplayResult::Ok;
 }
 
+// Opaque and in the usual format of a window's pixels, so that a software
+// renderer copies it as it is instead of converting every pixel.
 bool SdlDisplay::CreateTexture() {
-  texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, pictureWidth,
+  texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, pictureWidth,
                               pictureHeight);
   if (texture == nullptr) return false;
   SDL_SetTextureScaleMode(texture, SDL_ScaleModeNearest);
@@ -109,8 +111,14 @@ void SdlDisplay::Show() {
   SDL_GetRendererOutputSize(renderer, &screenWidth, &screenHeight);
   const ScreenArea area = LetterboxArea(screenWidth, screenHeight, pictureWidth, pictureHeight);
   const SDL_Rect target{area.x, area.y, area.width, area.height};
+  // Only the bars beside the picture are painted black; clearing the whole
+  // screen first would cost a software renderer as much as the picture.
   SDL_SetRenderDrawColor(renderer, 0, 0, 0, SDL_ALPHA_OPAQUE);
-  SDL_RenderClear(renderer);
+  const SDL_Rect bars[] = {{0, 0, screenWidth, area.y},
+                           {0, area.y + area.height, screenWidth, screenHeight - area.y - area.height},
+                           {0, area.y, area.x, area.height},
+                           {area.x + area.width, area.y, screenWidth - area.x - area.width, area.height}};
+  SDL_RenderFillRects(renderer, bars, 4);
   SDL_RenderCopy(renderer, texture, nullptr, &target);
   SDL_RenderPresent(renderer);
   lastShownAt = CounterNanoseconds();
