@@ -15,7 +15,12 @@ namespace {
 constexpr int OutputRate = 44100;
 constexpr Uint16 OutputFormat = AUDIO_S16SYS;
 constexpr int OutputChannels = 2;
-constexpr int OutputBufferFrames = 1024;
+// An effect asked for while the mixer fills one buffer starts in the next
+// one, which is heard once the buffer queued before it has played: at most
+// two buffers, 2 x 512 / 44100 s = 23.2 ms, after the request. Devices that
+// will not take 512 frames get 1024 (46.4 ms).
+constexpr int OutputBufferFrames[] = {512, 1024};
+static_assert(2 * OutputBufferFrames[0] * 1000 / OutputRate < 25, "an effect must be heard within 25 ms");
 constexpr int EffectSlots = 8;
 
 struct Voice {
@@ -28,7 +33,7 @@ class SdlSound : public SoundDevice {
  public:
   bool Open() override {
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-    if (Mix_OpenAudioDevice(OutputRate, OutputFormat, OutputChannels, OutputBufferFrames, nullptr, 0) != 0) {
+    if (!OpenMixer()) {
       SDL_QuitSubSystem(SDL_INIT_AUDIO);
       return false;
     }
@@ -86,6 +91,13 @@ class SdlSound : public SoundDevice {
   }
 
  private:
+  static bool OpenMixer() {
+    for (int frames : OutputBufferFrames) {
+      if (Mix_OpenAudioDevice(OutputRate, OutputFormat, OutputChannels, frames, nullptr, 0) == 0) return true;
+    }
+    return false;
+  }
+
   Voice voices_[EffectSlots];
   bool open_ = false;
 };
