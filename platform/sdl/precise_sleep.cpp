@@ -33,7 +33,8 @@ void SleepUntilCounterNanoseconds(int64_t deadline) {
   const int64_t wait = deadline - CounterNanoseconds();
   if (wait <= 0) return;
   const int64_t wake = MonotonicNanoseconds() + wait;
-  const timespec until{static_cast<time_t>(wake / NanosecondsPerSecond), static_cast<long>(wake % NanosecondsPerSecond)};
+  const timespec until{static_cast<time_t>(wake / NanosecondsPerSecond),
+                       static_cast<long>(wake % NanosecondsPerSecond)};
   while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &until, nullptr) == EINTR) {
   }
 }
