@@ -26,6 +26,7 @@ constexpr double IntroSeconds = 3.8;
 constexpr double ConfirmHoldSeconds = 0.1;
 constexpr double SoakConfirmEverySeconds = 20.0;
 constexpr int EndTimeoutMs = 10000;
+constexpr size_t MaxGapsListed = 10;
 
 struct Window {
   const char* name;
@@ -172,6 +173,11 @@ int Soak(const Options& options) {
               spread.p50, spread.p99, spread.max, bufferMs);
   const size_t gaps = bench::CountAbove(intervals, gapMs);
   std::printf("gaps (a buffer more than %.2f ms after the one before): %zu\n", gapMs, gaps);
+  for (size_t i = 0, shown = 0; i < intervals.size() && shown < MaxGapsListed; ++i) {
+    if (intervals[i] <= gapMs) continue;
+    std::printf("  %.2f ms gap ending %.1f s after the start\n", intervals[i], (log.mixes[i + 1] - run.Start()) / 1e9);
+    ++shown;
+  }
   return gaps == 0 ? 0 : 3;
 }
 
