@@ -11,11 +11,12 @@ constexpr int64_t Millisecond = 1'000'000;
 constexpr int64_t WakeMargin = 20'000;
 // Watching for a step gives up after this long: that tick does not step every millisecond.
 constexpr int64_t WatchLimit = 3 * Millisecond;
-// Without a known step point, a wait looks at the tick this often.
+// Where watching failed, a wait looks at the tick this often until the next watch.
 constexpr int64_t PollInterval = 100'000;
 // A tick that sometimes steps by two makes up for it with a step of none,
-// so one sleep that sees no change is no proof that the step point moved.
-constexpr int MissesBeforeWatchingAgain = 2;
+// so one sleep that sees no change is no proof that the step point is wrong;
+// two in a row are, and the waits poll until the next watch.
+constexpr int MissesBeforeGivingUp = 2;
 // The step point is watched again every so many waits, should the tick and
 // the fine clock run apart (then it wanders, and a stale one wakes late).
 constexpr int WaitsBetweenWatches = 64;
@@ -28,14 +29,20 @@ int64_t PositiveModulo(int64_t value, int64_t divisor) {
 }  // namespace
 
 void TickWaiter::WaitFor(uint32_t target, TickClocks& clocks) {
-  if (++waitsSinceWatching_ >= WaitsBetweenWatches) stepPoint_ = -1;
+  if (++waitsSinceWatching_ >= WaitsBetweenWatches) watchDue_ = true;
   for (;;) {
     const uint32_t tick = clocks.Ticks();
     const int64_t now = clocks.Nanoseconds();
     const int32_t remaining = static_cast<int32_t>(target - tick);
     if (remaining <= 0) return;
+    if (watchDue_) {
+      watchDue_ = false;
+      waitsSinceWatching_ = 0;
+      if (!LearnStepPoint(clocks)) stepPoint_ = -1;
+      continue;
+    }
     if (stepPoint_ < 0) {
-      if (!LearnStepPoint(clocks)) clocks.SleepUntil(now + PollInterval);
+      clocks.SleepUntil(now + PollInterval);
       continue;
     }
     // The first step after now; each step raises the tick by one, now and then
@@ -45,7 +52,7 @@ void TickWaiter::WaitFor(uint32_t target, TickClocks& clocks) {
     clocks.SleepUntil(due + WakeMargin);
     if (clocks.Ticks() != tick) {
       misses_ = 0;
-    } else if (++misses_ >= MissesBeforeWatchingAgain) {
+    } else if (++misses_ >= MissesBeforeGivingUp) {
       stepPoint_ = -1;
       misses_ = 0;
     }
@@ -62,7 +69,6 @@ bool TickWaiter::LearnStepPoint(TickClocks& clocks) {
     now = clocks.Nanoseconds();
     if (stepped) {
       stepPoint_ = PositiveModulo(now, Millisecond);
-      waitsSinceWatching_ = 0;
       return true;
     }
   }

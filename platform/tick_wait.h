@@ -29,8 +29,9 @@ class TickWaiter {
   bool LearnStepPoint(TickClocks& clocks);
 
   int64_t stepPoint_ = -1;  // nanoseconds into each millisecond at which the tick steps; -1 unknown
-  int misses_ = 0;          // sleeps in a row past a due step that found the tick unchanged
+  bool watchDue_ = true;    // the next wait first watches the tick step
   int waitsSinceWatching_ = 0;
+  int misses_ = 0;  // sleeps in a row past a due step that found the tick unchanged
 };
 
 }  // namespace platform

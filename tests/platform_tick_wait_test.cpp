@@ -40,7 +40,8 @@ class SimulatedClocks : public platform::TickClocks {
     const int64_t scaled = counter * stretch / Stretchless;
     const int64_t seconds = scaled / Second - start / Second;
     const int64_t nanoseconds = scaled % Second - start % Second;
-    return static_cast<uint32_t>(seconds * 1000 + nanoseconds / Millisecond) + offset;
+    const int64_t tick = seconds * 1000 + nanoseconds / Millisecond;
+    return static_cast<uint32_t>(tick - tick % granularity) + offset;
   }
 
   // The first counter value in (from, to] at which the tick reads at least target.
@@ -59,6 +60,7 @@ class SimulatedClocks : public platform::TickClocks {
   uint32_t offset;
   int64_t wakeLatency = 60'000;
   int64_t stretch = Stretchless;  // parts per million the tick runs fast against the counter
+  int64_t granularity = 1;        // milliseconds the tick moves by at once
   int sleeps = 0;
 };
 
@@ -119,6 +121,16 @@ TEST(TickWait, ATickDriftingAgainstTheCounterIsStillNeverEarly) {
   const FrameRun run = RunFrames(clocks, frames, 3);
   EXPECT_LT(run.latenessAfterFirst, Millisecond);
   EXPECT_LE(run.sleepsAfterFirst, 4 * (frames - 1));
+}
+
+TEST(TickWait, ATickOfTenMillisecondStepsIsPolledAndNeverEarly) {
+  SimulatedClocks clocks(2 * Second + 400'000);
+  clocks.granularity = 10;
+  const int frames = 500;
+  const FrameRun run = RunFrames(clocks, frames, 9);
+  EXPECT_LT(run.latenessAfterFirst, Millisecond);
+  // No more than one look every poll interval; a frame here lasts up to 30 ms.
+  EXPECT_LE(run.sleepsAfterFirst, 300 * (frames - 1));
 }
 
 TEST(TickWait, SlowWakeUpsOnlyMakeTheFramesLate) {

@@ -20,7 +20,7 @@ class SdlHost : public Host {
   void WaitMessage() override;
   void PostQuit(int exitCode) override;
   void ShowNotice(const std::string& caption, const std::string& text) override;
-  uint32_t Ticks() override { return SDL_GetTicks(); }
+  uint32_t Ticks() override { return tickClocks.Ticks(); }
   void IdleUntil(uint32_t tick) override;
   int64_t CalendarSeconds() override;
 
