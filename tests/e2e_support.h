@@ -27,8 +27,10 @@ class ScratchFolder {
 
 // The built game folder: the two programs beside the generated data.
 std::filesystem::path BuiltGameFolder();
-// A copy of the built game folder inside the scratch folder; returns its path.
-std::filesystem::path CopyGameFolder(const ScratchFolder& scratch);
+// A copy of a game folder (the built one unless given) inside the scratch
+// folder, without its best score; returns its path.
+std::filesystem::path CopyGameFolder(const ScratchFolder& scratch,
+                                     const std::filesystem::path& from = BuiltGameFolder());
 
 // A program started with extra environment variables in a given folder,
 // its standard output and error sent to files.

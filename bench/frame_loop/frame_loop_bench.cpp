@@ -53,9 +53,7 @@ void SleepUntil(int64_t moment) {
 class GameRun {
  public:
   GameRun(const fs::path& gameFolder, const std::string& audioDriver, const std::string& pressZ) {
-    const fs::path game = scratch_.Path() / "game";
-    fs::copy(gameFolder, game, fs::copy_options::recursive);
-    fs::remove(game / "scor");
+    const fs::path game = e2e::CopyGameFolder(scratch_, gameFolder);
     const std::map<std::string, std::string> environment = {
         {"SDL_VIDEODRIVER", "dummy"},
         {"SDL_AUDIODRIVER", audioDriver},
