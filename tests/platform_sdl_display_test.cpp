@@ -91,14 +91,16 @@ TEST_F(DummyDisplay, FlipAndPaletteWriteBothReachTheWindow) {
   EXPECT_EQ(WindowPixel(area.x, area.y), 0x0A141Eu);
 }
 
-TEST_F(DummyDisplay, EverythingBesideThePictureIsPaintedBlack) {
+TEST_F(DummyDisplay, EverythingBesideThePictureIsPaintedBlackAfterTheWindowChanges) {
   ASSERT_EQ(display.Open(640, 480, 8), platform::DisplayResult::Ok);
-  SDL_Surface* surface = SDL_GetWindowSurface(host.Window());
-  ASSERT_NE(surface, nullptr);
-  SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 255, 255, 255));
   std::vector<uint8_t> picture(640 * 480, 1);
   PaletteEntry palette[256] = {};
   palette[1] = PaletteEntry{0, 255, 0, 0};
+  display.Present(picture.data(), 640, 480, 640, palette, true);
+  SDL_Surface* surface = SDL_GetWindowSurface(host.Window());
+  ASSERT_NE(surface, nullptr);
+  SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 255, 255, 255));  // what a new window may hold
+  display.ShowAgain();
   display.Present(picture.data(), 640, 480, 640, palette, true);
 
   const ScreenArea area = LetterboxArea(surface->w, surface->h, 640, 480);

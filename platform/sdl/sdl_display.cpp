@@ -39,8 +39,11 @@ DisplayResult SdlDisplay::Open(int width, int height, int bitsPerPixel) {
     ReportSdlError("renderer");
     return DisplayResult::NoPrimarySurface;
   }
-  SDL_RendererInfo info;
-  vsyncOn = SDL_GetRendererInfo(renderer, &info) == 0 && (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
+  SDL_RendererInfo info{};
+  const bool described = SDL_GetRendererInfo(renderer, &info) == 0;
+  vsyncOn = described && (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
+  softwareRenderer = described && (info.flags & SDL_RENDERER_SOFTWARE) != 0;
+  barsPainted = false;
   pictureWidth = width;
   pictureHeight = height;
   if (!CreateTexture()) {
@@ -111,24 +114,35 @@ void SdlDisplay::Show() {
   SDL_GetRendererOutputSize(renderer, &screenWidth, &screenHeight);
   const ScreenArea area = LetterboxArea(screenWidth, screenHeight, pictureWidth, pictureHeight);
   const SDL_Rect target{area.x, area.y, area.width, area.height};
-  // Only the bars beside the picture are painted black; clearing the whole
-  // screen first would cost a software renderer as much as the picture.
-  SDL_SetRenderDrawColor(renderer, 0, 0, 0, SDL_ALPHA_OPAQUE);
-  const SDL_Rect bars[] = {{0, 0, screenWidth, area.y},
-                           {0, area.y + area.height, screenWidth, screenHeight - area.y - area.height},
-                           {0, area.y, area.x, area.height},
-                           {area.x + area.width, area.y, screenWidth - area.x - area.width, area.height}};
-  SDL_RenderFillRects(renderer, bars, 4);
+  PaintBars(screenWidth, screenHeight, area);
   SDL_RenderCopy(renderer, texture, nullptr, &target);
   SDL_RenderPresent(renderer);
   lastShownAt = CounterNanoseconds();
 }
 
+// Only the bars beside the picture are painted black: clearing the whole
+// screen would cost a software renderer as much as the picture. Such a
+// renderer draws into the window's own pixels, which keep the bars until the
+// window changes; other renderers start every frame afresh.
+void SdlDisplay::PaintBars(int screenWidth, int screenHeight, const ScreenArea& area) {
+  if (softwareRenderer && barsPainted && barsScreen.x == screenWidth && barsScreen.y == screenHeight) return;
+  const SDL_Rect bars[] = {{0, 0, screenWidth, area.y},
+                           {0, area.y + area.height, screenWidth, screenHeight - area.y - area.height},
+                           {0, area.y, area.x, area.height},
+                           {area.x + area.width, area.y, screenWidth - area.x - area.width, area.height}};
+  SDL_SetRenderDrawColor(renderer, 0, 0, 0, SDL_ALPHA_OPAQUE);
+  SDL_RenderFillRects(renderer, bars, 4);
+  barsPainted = true;
+  barsScreen = SDL_Point{screenWidth, screenHeight};
+}
+
 void SdlDisplay::ShowAgain() {
+  barsPainted = false;
   if (renderer != nullptr) Show();
 }
 
 void SdlDisplay::RecoverTextures() {
+  barsPainted = false;
   if (renderer == nullptr) return;
   if (texture != nullptr) SDL_DestroyTexture(texture);
   if (!CreateTexture()) ReportSdlError("texture");
