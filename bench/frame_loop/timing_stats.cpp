@@ -60,6 +60,12 @@ std::vector<double> Deviations(const std::vector<double>& values, double nominal
   return deviations;
 }
 
+std::vector<double> DistancesToWhole(const std::vector<double>& values) {
+  std::vector<double> distances;
+  for (double value : values) distances.push_back(std::abs(value - std::round(value)));
+  return distances;
+}
+
 size_t CountAbove(const std::vector<double>& values, double limit) {
   return static_cast<size_t>(std::count_if(values.begin(), values.end(), [&](double v) { return v > limit; }));
 }

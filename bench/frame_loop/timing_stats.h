@@ -40,6 +40,8 @@ struct Spread {
 Spread SpreadOf(std::vector<double> values);
 // How far each value lies from nominal, in either direction.
 std::vector<double> Deviations(const std::vector<double>& values, double nominal);
+// How far each value lies from the nearest whole number.
+std::vector<double> DistancesToWhole(const std::vector<double>& values);
 size_t CountAbove(const std::vector<double>& values, double limit);
 
 // CPU time a running process has used so far, in nanoseconds; -1 where unreadable.
