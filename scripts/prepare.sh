@@ -8,6 +8,7 @@ PACKAGES=(
   g++ cmake pkg-config
   libsdl2-dev libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
   libgtest-dev libbenchmark-dev
+  libcli11-dev
   xvfb xauth xdotool x11-utils imagemagick sox
 )
 
