@@ -11,22 +11,20 @@
 // separated by commas.
 #include <SDL.h>
 #include <dlfcn.h>
-#include <time.h>
 
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <string>
 #include <vector>
+
+#include "bench/frame_loop/timing_stats.h"
 
 namespace {
 
-int64_t Now() {
-  timespec now;
-  clock_gettime(CLOCK_MONOTONIC, &now);
-  return now.tv_sec * 1'000'000'000LL + now.tv_nsec;
-}
+using bench::AudioOpening;
+
+int64_t Now() { return bench::MonotonicNanoseconds(); }
 
 template <typename Function>
 Function Real(const char* name) {
@@ -36,12 +34,6 @@ Function Real(const char* name) {
 struct KeyWindow {
   int64_t from = 0;
   int64_t to = 0;
-};
-
-struct AudioOpening {
-  int asked = 0;
-  int got = 0;
-  int rate = 0;
 };
 
 // Enough room for hours of buffers, reserved before the audio thread starts.
@@ -91,7 +83,7 @@ __attribute__((destructor)) void WriteProbe() {
   std::FILE* out = std::fopen(path, "w");
   if (out == nullptr) return;
   for (const AudioOpening& opening : probe->openings) {
-    std::fprintf(out, "audio %d %d %d\n", opening.asked, opening.got, opening.rate);
+    std::fprintf(out, "audio %d %d %d\n", opening.askedFrames, opening.gotFrames, opening.rate);
   }
   for (int64_t at : probe->presents) std::fprintf(out, "present %lld\n", static_cast<long long>(at));
   const size_t mixes = std::min(probe->mixCount.load(), MixCapacity);
