@@ -13,10 +13,12 @@ TEST(ProbeLog, ReadsEachKindOfLineAndSkipsTheRest) {
       "present 1000\n"
       "mix 1500\n"
       "present 2000\n"
+      "start 2100\n"
       "present\n"          // cut short: skipped
       "something 7\n"      // unknown: skipped
       "audio 1024 0 44100\n");
   EXPECT_EQ(log.presents, (std::vector<int64_t>{1000, 2000}));
+  EXPECT_EQ(log.starts, (std::vector<int64_t>{2100}));
   EXPECT_EQ(log.mixes, (std::vector<int64_t>{1500}));
   ASSERT_EQ(log.openings.size(), 2u);
   EXPECT_EQ(log.openings[0].askedFrames, 512);

@@ -120,25 +120,25 @@ int MeasureFrames(const Options& options) {
   if (!run.End()) return 1;
   const bench::ProbeLog log = run.Log();
   PrintAudioOpenings(log);
-  std::printf("| Phase | CPU, all threads | frame loop thread | Presents | Interval p50 | p99 | max "
+  std::printf("| Phase | CPU, all threads | frame loop thread | Frames | Interval p50 | p99 | max "
               "| Off 16 ms, p99 | Off a whole ms, p99 |\n");
   std::printf("|---|---|---|---|---|---|---|---|---|\n");
   for (size_t i = 0; i < std::size(windows); ++i) {
     const int64_t from = At(run.Start(), windows[i].from);
     const int64_t to = At(run.Start(), windows[i].to);
-    const std::vector<double> intervals = bench::IntervalsMs(log.presents, from, to);
-    std::printf("| %s | %.1f%% | %.1f%% | %zu |", windows[i].name,
+    std::printf("| %s | %.1f%% | %.1f%% |", windows[i].name,
                 Percent(used[i][1].allThreads - used[i][0].allThreads, to - from),
-                Percent(used[i][1].mainThread - used[i][0].mainThread, to - from), intervals.size());
+                Percent(used[i][1].mainThread - used[i][0].mainThread, to - from));
     if (!windows[i].steadyFrames) {
-      std::printf(" | | | | |\n");
+      std::printf(" %zu presents | | | | | |\n", bench::IntervalsMs(log.presents, from, to).size());
       continue;
     }
+    const std::vector<double> intervals = bench::IntervalsMs(log.starts, from, to);
     const bench::Spread spread = bench::SpreadOf(intervals);
     const bench::Spread offFrame = bench::SpreadOf(bench::Deviations(intervals, FrameMs));
     const bench::Spread offWhole = bench::SpreadOf(bench::DistancesToWhole(intervals));
-    std::printf(" %.2f ms | %.2f ms | %.2f ms | %.2f ms | %.2f ms |\n", spread.p50, spread.p99, spread.max,
-                offFrame.p99, offWhole.p99);
+    std::printf(" %zu | %.2f ms | %.2f ms | %.2f ms | %.2f ms | %.2f ms |\n", intervals.size(), spread.p50,
+                spread.p99, spread.max, offFrame.p99, offWhole.p99);
   }
   return 0;
 }

@@ -1,10 +1,12 @@
 // Loaded into the real game with LD_PRELOAD by the frame-loop benchmark, so
 // that the game needs no switch of its own to be measured. It notes the
-// moment of every SDL_RenderPresent and of the end of every audio buffer the
-// mixer fills, reports the buffer size the game asked for, and holds the Z key
-// during chosen moments. At exit it writes what it saw to the file named by
-// KERZONK_PROBE_OUT, one event a line:
+// moment of every SDL_RenderPresent, of the start of every pass of the frame
+// loop that follows one (its first look at the event queue) and of the end of
+// every audio buffer the mixer fills, reports the buffer size the game asked
+// for, and holds the Z key during chosen moments. At exit it writes what it
+// saw to the file named by KERZONK_PROBE_OUT, one event a line:
 //   present NS           a frame or palette write was shown (CLOCK_MONOTONIC)
+//   start NS             the loop's next pass began after a present
 //   mix NS               an audio buffer was filled
 //   audio ASKED GOT HZ   an audio device was opened with ASKED frames a buffer
 // KERZONK_PROBE_PRESS_Z lists moments as START:LENGTH seconds after start-up,
@@ -42,7 +44,9 @@ constexpr size_t MixCapacity = 1 << 20;
 struct Probe {
   int64_t startedAt = Now();
   std::vector<KeyWindow> pressZ;
-  std::vector<int64_t> presents;  // the game's own thread only
+  std::vector<int64_t> presents;  // these three: the game's own thread only
+  std::vector<int64_t> starts;
+  bool presentedSinceStart = false;
   std::vector<int64_t> mixes;
   std::atomic<size_t> mixCount{0};
   std::vector<AudioOpening> openings;
@@ -74,6 +78,7 @@ __attribute__((constructor)) void StartProbe() {
   probe = new Probe;
   probe->pressZ = ParseWindows(std::getenv("KERZONK_PROBE_PRESS_Z"), probe->startedAt);
   probe->presents.reserve(1 << 16);
+  probe->starts.reserve(1 << 16);
   probe->mixes.resize(MixCapacity);
 }
 
@@ -86,6 +91,7 @@ __attribute__((destructor)) void WriteProbe() {
     std::fprintf(out, "audio %d %d %d\n", opening.askedFrames, opening.gotFrames, opening.rate);
   }
   for (int64_t at : probe->presents) std::fprintf(out, "present %lld\n", static_cast<long long>(at));
+  for (int64_t at : probe->starts) std::fprintf(out, "start %lld\n", static_cast<long long>(at));
   const size_t mixes = std::min(probe->mixCount.load(), MixCapacity);
   for (size_t i = 0; i < mixes; ++i) std::fprintf(out, "mix %lld\n", static_cast<long long>(probe->mixes[i]));
   std::fclose(out);
@@ -105,6 +111,16 @@ void SDL_RenderPresent(SDL_Renderer* renderer) {
   static const auto real = Real<void (*)(SDL_Renderer*)>("SDL_RenderPresent");
   real(renderer);
   probe->presents.push_back(Now());
+  probe->presentedSinceStart = true;
+}
+
+int SDL_PollEvent(SDL_Event* event) {
+  static const auto real = Real<int (*)(SDL_Event*)>("SDL_PollEvent");
+  if (probe->presentedSinceStart) {
+    probe->starts.push_back(Now());
+    probe->presentedSinceStart = false;
+  }
+  return real(event);
 }
 
 const Uint8* SDL_GetKeyboardState(int* count) {

@@ -21,6 +21,8 @@ ProbeLog ReadProbeLog(const std::string& text) {
     long long at = 0;
     if (kind == "present" && words >> at) {
       log.presents.push_back(at);
+    } else if (kind == "start" && words >> at) {
+      log.starts.push_back(at);
     } else if (kind == "mix" && words >> at) {
       log.mixes.push_back(at);
     } else if (kind == "audio") {

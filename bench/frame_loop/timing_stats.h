@@ -19,6 +19,7 @@ struct AudioOpening {
 // The probe's file: moments on CLOCK_MONOTONIC, in nanoseconds.
 struct ProbeLog {
   std::vector<int64_t> presents;
+  std::vector<int64_t> starts;  // of the frame loop's passes that follow a present
   std::vector<int64_t> mixes;
   std::vector<AudioOpening> openings;
 };

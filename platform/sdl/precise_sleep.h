@@ -11,7 +11,7 @@ namespace platform {
 
 // SDL's high-resolution counter in nanoseconds.
 int64_t CounterNanoseconds();
-// Returns once CounterNanoseconds() has reached the deadline, a few tens of microseconds later at most.
+// Returns once CounterNanoseconds() has reached the deadline, as soon after it as the system wakes the thread.
 void SleepUntilCounterNanoseconds(int64_t deadline);
 
 // SDL's millisecond tick with its counter and the sleep above.
