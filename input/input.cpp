@@ -1,6 +1,7 @@
 #include "input/input.h"
 
 #include "input/key_bindings.h"
+#include "input/sample_hooks.h"
 #include "platform/platform.h"
 #include "shell/pause.h"
 
@@ -117,4 +118,6 @@ void ResetInputState() {
   muteMusicWasHeld = false;
   muteEffectsWasHeld = false;
   keyBindings = DefaultKeyBindings();
+  SetInputSampleReplacement(nullptr);
+  SetInputSampleObserver(nullptr);
 }
