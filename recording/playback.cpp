@@ -55,7 +55,11 @@ InputSample Playback::EndOfFrame() {
 void Playback::CheckFrame() {
   if (clockRanOut_) Diverge("the game read more clock values than the recording holds");
   if (nextCheck_ < recording_.checks.size() && recording_.checks[nextCheck_].frame == played_) {
-    if (GameStateHash() != recording_.checks[nextCheck_].hash) Diverge("the state differs from the one recorded");
+    if (GameStateHash() != recording_.checks[nextCheck_].hash) {
+      const uint32_t matched = nextCheck_ > 0 ? recording_.checks[nextCheck_ - 1].frame : 0;
+      Diverge("the state differs from the one recorded" +
+              (matched > 0 ? " (it still matched at frame " + std::to_string(matched) + ")" : std::string()));
+    }
     ++nextCheck_;
   }
   if (currentScene != SceneTitle) lastScore_ = score;

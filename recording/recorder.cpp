@@ -36,7 +36,8 @@ Recorder::Recorder(std::string gameVersion, uint64_t dataChecksum, StateImage pr
                    Sink sink)
     : gameVersion_(std::move(gameVersion)), dataChecksum_(dataChecksum), programStart_(std::move(programStart)),
       messages_(messages), sink_(std::move(sink)) {
-  if (currentScene == SceneTitle) TakeTitleSnapshot(AppliedInput());
+  titleBefore_ = currentScene == SceneTitle;
+  if (titleBefore_) TakeTitleSnapshot(AppliedInput());
   SetInputSampleObserver([this](const InputSample& sample) { EndOfFrame(sample); });
   SetLogicClockObserver([this](LogicClockValue kind, int64_t value) { ClockValue(kind, value); });
 }
