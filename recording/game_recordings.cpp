@@ -20,7 +20,7 @@ void GameRecordings::Keep(FinishedGame&& game) {
   const bool handed = writer_.Hand([finished, folder = folder_, &messages = messages_] {
     std::string error;
     if (!KeepGame(folder, RecordingText(finished->recording), finished->recording.mode, finished->setBestScore, error)) {
-      messages << "kerzonk: the game was not kept: " + error + "\n";
+      messages << "kerzonk: " + error + "\n";
     }
   });
   if (!handed) messages_ << "kerzonk: the game was not kept: earlier games are still being written\n";

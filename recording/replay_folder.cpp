@@ -77,7 +77,7 @@ bool IsGameFileName(std::string_view name) {
 
 bool KeepGame(const std::string& folder, const std::string& text, GameMode mode, bool best, std::string& error) {
   if (!platform::MakeUserFolder(folder)) {
-    error = "cannot make " + folder;
+    error = "the game was not kept: cannot make " + folder;
     return false;
   }
   auto when = std::chrono::system_clock::now();
@@ -87,8 +87,14 @@ bool KeepGame(const std::string& folder, const std::string& text, GameMode mode,
     path = fs::path(folder) / GameFileName(mode, when);
     if (!fs::exists(path, exists)) break;
   }
-  if (!WriteFileAtomically(path.string(), text, error)) return false;
-  if (best && !WriteFileAtomically((fs::path(folder) / BestGameFileName).string(), text, error)) return false;
+  if (!WriteFileAtomically(path.string(), text, error)) {
+    error = "the game was not kept: " + error;
+    return false;
+  }
+  if (best && !WriteFileAtomically((fs::path(folder) / BestGameFileName).string(), text, error)) {
+    error = "the game was kept, but not as the best one: " + error;
+    return false;
+  }
   RemoveOldGames(folder);
   return true;
 }

@@ -23,5 +23,6 @@ bool IsGameFileName(std::string_view name);
 
 // Makes the folder when missing and writes the game into it as a new file
 // and, when best, as the best game too; then removes the oldest games beyond
-// KeptGames. False with the reason when the game could not be written.
+// KeptGames. False, with a sentence saying what was not kept and why, when
+// a file could not be written.
 bool KeepGame(const std::string& folder, const std::string& text, GameMode mode, bool best, std::string& error);
