@@ -9,7 +9,8 @@
 #include "recording/replay_folder.h"
 
 GameRecordings::GameRecordings(std::string folder, std::ostream& messages)
-    : folder_(std::move(folder)), messages_(messages),
+    : folder_(std::move(folder)),
+      messages_(messages),
       recorder_(GameVersion, DataFilesChecksum(), CaptureState(), messages,
                 [this](FinishedGame&& game) { Keep(std::move(game)); }) {}
 
@@ -19,7 +20,8 @@ void GameRecordings::Keep(FinishedGame&& game) {
   auto finished = std::make_shared<const FinishedGame>(std::move(game));
   const bool handed = writer_.Hand([finished, folder = folder_, &messages = messages_] {
     std::string error;
-    if (!KeepGame(folder, RecordingText(finished->recording), finished->recording.mode, finished->setBestScore, error)) {
+    if (!KeepGame(folder, RecordingText(finished->recording), finished->recording.mode, finished->setBestScore,
+                  error)) {
       messages << "kerzonk: " + error + "\n";
     }
   });

@@ -34,8 +34,11 @@ size_t ValueCount(const Recording& recording) {
 
 Recorder::Recorder(std::string gameVersion, uint64_t dataChecksum, StateImage programStart, std::ostream& messages,
                    Sink sink)
-    : gameVersion_(std::move(gameVersion)), dataChecksum_(dataChecksum), programStart_(std::move(programStart)),
-      messages_(messages), sink_(std::move(sink)) {
+    : gameVersion_(std::move(gameVersion)),
+      dataChecksum_(dataChecksum),
+      programStart_(std::move(programStart)),
+      messages_(messages),
+      sink_(std::move(sink)) {
   titleBefore_ = currentScene == SceneTitle;
   if (titleBefore_) TakeTitleSnapshot(AppliedInput());
   SetInputSampleObserver([this](const InputSample& sample) { EndOfFrame(sample); });

@@ -42,8 +42,8 @@ struct Recording {
   std::vector<RecordedInput> inputs;  // in rising frame order, the first for frame 1
   std::vector<uint32_t> ticks;        // the fall timer's tick, every time the rules read it
   std::vector<int64_t> calendarSeconds;
-  std::vector<StateCheck> checks;     // at every StateCheckInterval-th frame
-  uint32_t frames = 0;                // frame 1 confirms the game on the title; the last is back on it
-  int32_t finalScore = 0;             // the score as the game ended, before the end resets it
-  uint64_t finalHash = 0;             // GameStateHash at the end of the last frame
+  std::vector<StateCheck> checks;  // at every StateCheckInterval-th frame
+  uint32_t frames = 0;             // frame 1 confirms the game on the title; the last is back on it
+  int32_t finalScore = 0;          // the score as the game ended, before the end resets it
+  uint64_t finalHash = 0;          // GameStateHash at the end of the last frame
 };

@@ -38,7 +38,8 @@ void AppendValueLines(std::string& text, const char* word, const std::vector<Val
       text += ' ' + std::to_string(values[i]);
     } else {
       using Unsigned = std::make_unsigned_t<Value>;
-      const auto difference = static_cast<Difference>(static_cast<Unsigned>(values[i]) - static_cast<Unsigned>(values[i - 1]));
+      const auto difference =
+          static_cast<Difference>(static_cast<Unsigned>(values[i]) - static_cast<Unsigned>(values[i - 1]));
       text += ' ' + std::to_string(difference);
     }
   }
@@ -120,7 +121,9 @@ class RecordingReader {
   bool Finish(int lastLine, std::string& error) const {
     if (stage_ == Stage::Done) return true;
     if (stage_ == Stage::Magic) return Fail("the file is empty", error);
-    return Fail(std::string("the recording stops after line ") + std::to_string(lastLine) + ", before its final state line", error);
+    return Fail(
+        std::string("the recording stops after line ") + std::to_string(lastLine) + ", before its final state line",
+        error);
   }
 
  private:
@@ -133,7 +136,8 @@ class RecordingReader {
 
   static bool Expect(std::string_view word, const char* expected, size_t arguments, size_t wanted, std::string& why) {
     if (word != expected) return Fail("expected the " + std::string(expected) + " line, found " + Quoted(word), why);
-    if (arguments != wanted) return Fail("the " + std::string(expected) + " line takes " + std::to_string(wanted) + " value", why);
+    if (arguments != wanted)
+      return Fail("the " + std::string(expected) + " line takes " + std::to_string(wanted) + " value", why);
     return true;
   }
 
@@ -143,8 +147,8 @@ class RecordingReader {
       return Fail(std::string("not a recording (the first line is not \"").append(RecordingMagic) + " VERSION\")", why);
     }
     if (format != RecordingFormat) {
-      return Fail(std::string("recording format ").append(words[1]) + " is not one this version reads (it reads format " +
-                      std::to_string(RecordingFormat) + ")",
+      return Fail(std::string("recording format ").append(words[1]) +
+                      " is not one this version reads (it reads format " + std::to_string(RecordingFormat) + ")",
                   why);
     }
     stage_ = Stage::Game;
@@ -184,8 +188,8 @@ class RecordingReader {
   bool Body(const std::vector<std::string_view>& words, std::string& why) {
     const std::string_view word = words[0];
     if (word == "input") return Input(words, why);
-    if (word == "ticks") return Ticks(words, why);
-    if (word == "seconds") return Seconds(words, why);
+    if (word == "ticks") return Values(words, "tick value", recording_.ticks, why);
+    if (word == "seconds") return Values(words, "calendar value", recording_.calendarSeconds, why);
     if (word == "check") return Check(words, why);
     if (word == "frames") return Frames(words, why);
     return Fail("unknown line " + Quoted(word), why);
@@ -196,7 +200,9 @@ class RecordingReader {
     if (!ParseNumber(text, frame) || frame < 1 || frame > MaxRecordingFrames) {
       return Fail(Quoted(text) + " is no frame number (1 to " + std::to_string(MaxRecordingFrames) + ")", why);
     }
-    if (frame <= previous) return Fail(std::string("frame ").append(text) + " does not come after frame " + std::to_string(previous), why);
+    if (frame <= previous) {
+      return Fail(std::string("frame ").append(text) + " does not come after frame " + std::to_string(previous), why);
+    }
     return true;
   }
 
@@ -224,26 +230,18 @@ class RecordingReader {
     return true;
   }
 
-  bool Ticks(const std::vector<std::string_view>& words, std::string& why) {
-    if (words.size() < 2) return Fail("a ticks line holds no value", why);
-    uint32_t value = 0;
+  // A whole value, then each next one as its difference from the one before.
+  template <typename Value>
+  static bool Values(const std::vector<std::string_view>& words, const char* what, std::vector<Value>& into,
+                     std::string& why) {
+    if (words.size() < 2) return Fail("a " + std::string(words[0]) + " line holds no value", why);
+    using Unsigned = std::make_unsigned_t<Value>;
+    Unsigned value = 0;
     for (size_t i = 1; i < words.size(); ++i) {
-      uint32_t number = 0;
-      if (!ParseNumber(words[i], number)) return Fail(Quoted(words[i]) + " is no tick value", why);
-      value = i == 1 ? number : value + number;
-      recording_.ticks.push_back(value);
-    }
-    return true;
-  }
-
-  bool Seconds(const std::vector<std::string_view>& words, std::string& why) {
-    if (words.size() < 2) return Fail("a seconds line holds no value", why);
-    uint64_t value = 0;
-    for (size_t i = 1; i < words.size(); ++i) {
-      int64_t number = 0;
-      if (!ParseNumber(words[i], number)) return Fail(Quoted(words[i]) + " is no calendar value", why);
-      value = i == 1 ? static_cast<uint64_t>(number) : value + static_cast<uint64_t>(number);
-      recording_.calendarSeconds.push_back(static_cast<int64_t>(value));
+      Value number = 0;
+      if (!ParseNumber(words[i], number)) return Fail(Quoted(words[i]) + " is no " + what, why);
+      value = static_cast<Unsigned>((i == 1 ? 0 : value) + static_cast<Unsigned>(number));
+      into.push_back(static_cast<Value>(value));
     }
     return true;
   }

@@ -11,8 +11,8 @@
 #include "key_codes.h"
 #include "recording/game_recordings.h"
 #include "recording/playback.h"
-#include "recording/state_hash.h"
 #include "recording/recording_text.h"
+#include "recording/state_hash.h"
 #include "scratch_folder.h"
 #include "shell/app.h"
 #include "shell/file_names.h"
@@ -23,7 +23,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string ShortBestScore = "\x01";           // reads as -1, so any finished game beats it
+const std::string ShortBestScore = "\x01";             // reads as -1, so any finished game beats it
 const std::string StoredBestScore("\xe7\x03\0\0", 4);  // 999
 
 class RecordedGame : public HeadlessGame {
@@ -55,7 +55,9 @@ class RecordedGame : public HeadlessGame {
       seed = seed * 1103515245u + 12345u;
       const uint32_t draw = seed >> 16;
       const bool inGame = currentScene != SceneTitle;
-      Frame(frame == 6 ? std::vector<const char*>{"Z"} : inGame ? choices[draw % choices.size()] : std::vector<const char*>{},
+      Frame(frame == 6 ? std::vector<const char*>{"Z"}
+            : inGame   ? choices[draw % choices.size()]
+                       : std::vector<const char*>{},
             frame % 50 == 0 ? 70 : 16 + draw % 3);
       if (currentScene != SceneTitle || inGame) hashes.push_back(GameStateHash());
       if (inGame && currentScene == SceneTitle) return;
@@ -95,7 +97,8 @@ TEST_F(RecordedGame, AJitteryGamePlaysBackFrameForFrame) {
   Start();
   std::vector<FinishedGame> games;
   {
-    Recorder recorder("1.0.0", 5, CaptureState(), messages, [&](FinishedGame&& game) { games.push_back(std::move(game)); });
+    Recorder recorder("1.0.0", 5, CaptureState(), messages,
+                      [&](FinishedGame&& game) { games.push_back(std::move(game)); });
     PlaySoloGame(20000);
   }
   ASSERT_EQ(games.size(), 1u);
@@ -112,7 +115,8 @@ TEST_F(RecordedGame, AJitteryGamePlaysBackFrameForFrame) {
 TEST_F(RecordedGame, AGameCutShortPlaysBackAndAMissingClockValueIsSeen) {
   Start();
   std::vector<FinishedGame> games;
-  Recorder recorder("1.0.0", 5, CaptureState(), messages, [&](FinishedGame&& game) { games.push_back(std::move(game)); });
+  Recorder recorder("1.0.0", 5, CaptureState(), messages,
+                    [&](FinishedGame&& game) { games.push_back(std::move(game)); });
   PlaySoloGame(700);
   ASSERT_TRUE(games.empty());
   recorder.FinishCutShort();

@@ -1,8 +1,8 @@
 // The recording file: written and read back unchanged, and every fault in a
 // file named with its line.
-#include <gtest/gtest.h>
-
 #include "recording/recording_text.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -11,7 +11,8 @@ Recording Example() {
   recording.gameVersion = "1.0.0";
   recording.dataChecksum = 0x0123456789abcdefull;
   recording.mode = GameMode::Versus;
-  recording.start = {{FindStateVariable("nextTop"), {44, 8}}, {FindStateVariable("flashDelay"), {0x3e4ccccd, 0}},
+  recording.start = {{FindStateVariable("nextTop"), {44, 8}},
+                     {FindStateVariable("flashDelay"), {0x3e4ccccd, 0}},
                      {FindStateVariable("bestScore"), {static_cast<uint64_t>(int64_t{-1})}}};
   InputSample left, pause;
   left.keyDirections = DirLeft;
@@ -83,10 +84,12 @@ TEST(RecordingText, FaultsAreNamedWithTheirLine) {
   EXPECT_EQ(ErrorOf(replaced("input 8 0 0", "input 8 0 3")), "line 10: input value \"3\" is out of range");
   EXPECT_EQ(ErrorOf(replaced("ticks 4294966272", "ticks -1")), "line 11: \"-1\" is no tick value");
   EXPECT_EQ(ErrorOf(replaced("check 120", "check 60")), "line 16: frame 60 does not come after frame 60");
-  EXPECT_EQ(ErrorOf(replaced("frames 130", "frames 100")), "line 17: the game is shorter than its input and check lines");
+  EXPECT_EQ(ErrorOf(replaced("frames 130", "frames 100")),
+            "line 17: the game is shorter than its input and check lines");
   EXPECT_EQ(ErrorOf(replaced("score -7", "score 2147483648")), "line 18: the score is no 32-bit number");
   EXPECT_EQ(ErrorOf(text + "frames 1\n"), "line 20: nothing may follow the final state line");
-  EXPECT_EQ(ErrorOf(text.substr(0, text.find("frames"))), "the recording stops after line 16, before its final state line");
+  EXPECT_EQ(ErrorOf(text.substr(0, text.find("frames"))),
+            "the recording stops after line 16, before its final state line");
   EXPECT_EQ(ErrorOf(replaced("check 60", "tick 60")), "line 15: unknown line \"tick\"");
 }
 

@@ -27,7 +27,8 @@ class RecordingRuns : public testing::Test {
   void SetUp() override { game_ = e2e::CopyGameFolder(scratch_); }
 
   RunResult Runner(std::vector<std::string> arguments, const std::string& name) {
-    arguments.insert(arguments.begin(), {(e2e::BuiltGameFolder() / "kerzonk-replay").string(), "--data", game_.string()});
+    arguments.insert(arguments.begin(),
+                     {(e2e::BuiltGameFolder() / "kerzonk-replay").string(), "--data", game_.string()});
     RunResult result;
     result.exitCode = e2e::Run(arguments, {}, scratch_.Path(), scratch_.Path() / name);
     result.out = e2e::ReadFile(scratch_.Path() / (name + ".out"));
@@ -39,10 +40,10 @@ class RecordingRuns : public testing::Test {
   fs::path RecordSolo() {
     const fs::path recording = scratch_.Path() / "solo.kzr";
     const fs::path script = fs::path(KERZONK_SOURCE_DIR) / "tests" / "replay" / SoloScript;
-    const RunResult run = Runner({"--time", "1700000000", "--frames", std::to_string(SoloFrames), "--input",
-                                  script.string(), "--states", (scratch_.Path() / "script.jsonl").string(),
-                                  "--record", recording.string()},
-                                 "record");
+    const RunResult run =
+        Runner({"--time", "1700000000", "--frames", std::to_string(SoloFrames), "--input", script.string(), "--states",
+                (scratch_.Path() / "script.jsonl").string(), "--record", recording.string()},
+               "record");
     EXPECT_EQ(run.exitCode, 0) << run.err;
     return recording;
   }
@@ -99,7 +100,8 @@ TEST_F(RecordingRuns, AnEditedRecordingIsCaughtAtItsFrameAndOtherDataIsRefused) 
   const std::string otherHash = std::string(1, hash[0] == '0' ? '1' : '0').append(hash.substr(1));
   RunResult run = Runner({"--input", Edited(recording, "\nstate " + hash, "\nstate " + otherHash).string()}, "final");
   EXPECT_EQ(run.exitCode, 3);
-  EXPECT_NE(run.err.find("the game differs from the recording at frame " + frames + ": the final state"), std::string::npos)
+  EXPECT_NE(run.err.find("the game differs from the recording at frame " + frames + ": the final state"),
+            std::string::npos)
       << run.err;
   run = Runner({"--input", Edited(recording, "\ninput 215 2 ", "\ninput 215 1 ").string()}, "input");
   EXPECT_EQ(run.exitCode, 3);

@@ -31,8 +31,8 @@ TEST_F(Hooks, AClockSourceStandsInForTheMachineAndTheObserverSeesEveryValue) {
   SetLogicClockSource({});
   EXPECT_EQ(LogicCalendarSeconds(), 5);
   using V = LogicClockValue;
-  EXPECT_EQ(seen, (std::vector<std::pair<V, int64_t>>{{V::Ticks, 5000}, {V::Ticks, 77}, {V::CalendarSeconds, -3},
-                                                       {V::CalendarSeconds, 5}}));
+  EXPECT_EQ(seen, (std::vector<std::pair<V, int64_t>>{
+                      {V::Ticks, 5000}, {V::Ticks, 77}, {V::CalendarSeconds, -3}, {V::CalendarSeconds, 5}}));
   ResetLogicClock();
   SetLogicClockSource({[] { return 1u; }, nullptr});
   EXPECT_EQ(LogicCalendarSeconds(), 5) << "a source may supply one value only";
