@@ -1,7 +1,6 @@
 #include "input/input.h"
 
 #include "input/key_bindings.h"
-#include "input/sample_hooks.h"
 #include "platform/platform.h"
 #include "shell/pause.h"
 
@@ -118,6 +117,4 @@ void ResetInputState() {
   muteMusicWasHeld = false;
   muteEffectsWasHeld = false;
   keyBindings = DefaultKeyBindings();
-  SetInputSampleReplacement(nullptr);
-  SetInputSampleObserver(nullptr);
 }

@@ -46,6 +46,5 @@ struct MutePresses {
 };
 MutePresses TakeMutePresses();
 
-// Puts the input values, the memory of held keys and the sample's hooks
-// (input/sample_hooks.h) back to their program-start value.
+// Puts the input values and the memory of held keys back to their program-start value.
 void ResetInputState();

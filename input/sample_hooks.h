@@ -12,7 +12,8 @@
 using InputSampleReplacement = std::function<InputSample(const InputSample& taken)>;
 using InputSampleObserver = std::function<void(const InputSample& sample)>;
 
-// Empty functions take the replacement or the observer away.
+// Empty functions take the replacement or the observer away; whoever sets
+// one takes it away again when done.
 void SetInputSampleReplacement(InputSampleReplacement replacement);
 void SetInputSampleObserver(InputSampleObserver observer);
 

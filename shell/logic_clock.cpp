@@ -44,8 +44,6 @@ void ResetLogicClock() {
   hiddenTicks = 0;
   stoppedAt = 0;
   stopped = false;
-  source = LogicClockSource{};
-  observer = nullptr;
 }
 
 void SetLogicClockSource(LogicClockSource newSource) { source = std::move(newSource); }

@@ -13,12 +13,12 @@ int64_t LogicCalendarSeconds();
 void StopLogicClock();
 void StartLogicClock();
 
-// Puts the clock, its source and its observer back to their start.
 void ResetLogicClock();
 
 // Another supplier of the two values (a recorded game played back, a
 // lockstep session) stands in for the machine while its functions are set;
-// empty functions give the machine's values again.
+// empty functions give the machine's values again. Whoever sets a source
+// or an observer takes it away again when done.
 struct LogicClockSource {
   std::function<uint32_t()> ticks;
   std::function<int64_t()> calendarSeconds;

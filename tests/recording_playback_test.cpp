@@ -115,11 +115,13 @@ TEST_F(RecordedGame, AJitteryGamePlaysBackFrameForFrame) {
 TEST_F(RecordedGame, AGameCutShortPlaysBackAndAMissingClockValueIsSeen) {
   Start();
   std::vector<FinishedGame> games;
-  Recorder recorder("1.0.0", 5, CaptureState(), messages,
-                    [&](FinishedGame&& game) { games.push_back(std::move(game)); });
-  PlaySoloGame(700);
-  ASSERT_TRUE(games.empty());
-  recorder.FinishCutShort();
+  {
+    Recorder recorder("1.0.0", 5, CaptureState(), messages,
+                      [&](FinishedGame&& game) { games.push_back(std::move(game)); });
+    PlaySoloGame(700);
+    ASSERT_TRUE(games.empty());
+    recorder.FinishCutShort();
+  }
   ASSERT_EQ(games.size(), 1u);
   Recording recording = std::move(games[0].recording);
   EXPECT_FALSE(games[0].setBestScore);
