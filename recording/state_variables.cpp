@@ -4,7 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
-#include <limits>
+#include <type_traits>
 
 #include "input/input.h"
 #include "rules/state.h"
@@ -18,12 +18,20 @@ static_assert(sizeof(int) == 4 && sizeof(float) == 4 && sizeof(double) == 8);
 
 template <typename T>
 constexpr ValueKind KindOf() {
-  if constexpr (std::is_same_v<T, bool>) return ValueKind::Bool;
-  if constexpr (std::is_same_v<T, uint8_t>) return ValueKind::U8;
-  if constexpr (std::is_same_v<T, uint32_t>) return ValueKind::U32;
-  if constexpr (std::is_same_v<T, int32_t>) return ValueKind::I32;
-  if constexpr (std::is_same_v<T, float>) return ValueKind::Float;
-  if constexpr (std::is_same_v<T, double>) return ValueKind::Double;
+  if constexpr (std::is_same_v<T, bool>) {
+    return ValueKind::Bool;
+  } else if constexpr (std::is_same_v<T, uint8_t>) {
+    return ValueKind::U8;
+  } else if constexpr (std::is_same_v<T, uint32_t>) {
+    return ValueKind::U32;
+  } else if constexpr (std::is_same_v<T, int32_t>) {
+    return ValueKind::I32;
+  } else if constexpr (std::is_same_v<T, float>) {
+    return ValueKind::Float;
+  } else {
+    static_assert(std::is_same_v<T, double>, "a value of a kind the list does not know");
+    return ValueKind::Double;
+  }
 }
 
 template <typename T>
