@@ -1,6 +1,7 @@
 // Recordings through the replay runner: one made from a script plays back
-// the script's game frame for frame, twice alike; an edited one is caught at
-// the frame it goes wrong; one made with other data is refused.
+// the script's game frame for frame, state, picture and effects, twice
+// alike; an edited one is caught at the frame it goes wrong; one made with
+// other data is refused.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -15,6 +16,7 @@ namespace {
 constexpr const char* SoloScript = "solo.txt";
 constexpr int SoloFrames = 4300;
 constexpr size_t SoloGameStart = 41;  // the frame in which the title confirms the game
+constexpr size_t ChainFrame = 2441;   // a chain flashing in the script's run
 
 struct RunResult {
   int exitCode = -1;
@@ -42,7 +44,9 @@ class RecordingRuns : public testing::Test {
     const fs::path script = fs::path(KERZONK_SOURCE_DIR) / "tests" / "replay" / SoloScript;
     const RunResult run =
         Runner({"--time", "1700000000", "--frames", std::to_string(SoloFrames), "--input", script.string(), "--states",
-                (scratch_.Path() / "script.jsonl").string(), "--record", recording.string()},
+                (scratch_.Path() / "script.jsonl").string(), "--log", (scratch_.Path() / "script.log").string(),
+                "--shot", std::to_string(ChainFrame) + ":" + (scratch_.Path() / "script.png").string(), "--record",
+                recording.string()},
                "record");
     EXPECT_EQ(run.exitCode, 0) << run.err;
     return recording;
@@ -54,6 +58,18 @@ class RecordingRuns : public testing::Test {
     std::vector<std::string> states;
     for (std::string line; std::getline(file, line);) states.push_back(line.substr(line.find(',')));
     return states;
+  }
+
+  // The effects and scene changes of a run's log, their frames counted from the given one.
+  std::vector<std::string> Events(const std::string& name, size_t firstFrame) const {
+    std::ifstream file(scratch_.Path() / name);
+    std::vector<std::string> events;
+    for (std::string line; std::getline(file, line);) {
+      const size_t frame = std::stoul(line), space = line.find(' ');
+      const bool counted = line.compare(space, 7, " effect") == 0 || line.compare(space, 6, " scene") == 0;
+      if (counted && frame >= firstFrame) events.push_back(std::to_string(frame - firstFrame + 1) + line.substr(space));
+    }
+    return events;
   }
 
   // What follows the word on its line.
@@ -81,8 +97,12 @@ TEST_F(RecordingRuns, ARecordingOfAScriptedGamePlaysItBackFrameForFrameEveryTime
   const fs::path recording = RecordSolo();
   // Played back, the game neither reads nor writes the best score.
   e2e::WriteFile(game_ / BestScoreFileName, "\x01");
-  for (const char* name : {"first.jsonl", "second.jsonl"}) {
-    const RunResult run = Runner({"--input", recording.string(), "--states", (scratch_.Path() / name).string()}, name);
+  for (const std::string name : {"first", "second"}) {
+    const RunResult run =
+        Runner({"--input", recording.string(), "--states", (scratch_.Path() / (name + ".jsonl")).string(), "--log",
+                (scratch_.Path() / (name + ".log")).string(), "--shot",
+                std::to_string(ChainFrame - SoloGameStart + 1) + ":" + (scratch_.Path() / (name + ".png")).string()},
+               name);
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "verified\n");
   }
@@ -91,6 +111,11 @@ TEST_F(RecordingRuns, ARecordingOfAScriptedGamePlaysItBackFrameForFrameEveryTime
   ASSERT_GT(first.size(), 4000u);
   EXPECT_TRUE(std::equal(first.begin(), first.end(), script.begin() + SoloGameStart - 1));
   EXPECT_EQ(e2e::ReadFile(scratch_.Path() / "first.jsonl"), e2e::ReadFile(scratch_.Path() / "second.jsonl"));
+  EXPECT_EQ(e2e::PixelHash(scratch_.Path() / "first.png"), e2e::PixelHash(scratch_.Path() / "script.png"));
+  const std::vector<std::string> events = Events("first.log", 1);
+  EXPECT_GT(events.size(), 50u);
+  EXPECT_EQ(events, Events("script.log", SoloGameStart));
+  EXPECT_EQ(e2e::ReadFile(scratch_.Path() / "first.log"), e2e::ReadFile(scratch_.Path() / "second.log"));
   EXPECT_EQ(e2e::ReadFile(game_ / BestScoreFileName), "\x01");
 }
 
