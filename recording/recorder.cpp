@@ -11,8 +11,9 @@
 
 namespace {
 
-// Some 128 MB of values; a game that reads more is not kept.
-constexpr size_t MaxRecordedValues = 32u << 20;
+// A game whose recording grows past this is not kept: some 50 hours of play
+// at the usual rate of clock values and input changes.
+constexpr size_t MaxRecordedBytes = 64u << 20;
 
 bool InGameScene() { return currentScene == SceneSolo || currentScene == SceneVersus; }
 
@@ -26,8 +27,9 @@ InputSample AppliedInput() {
   return sample;
 }
 
-size_t ValueCount(const Recording& recording) {
-  return recording.ticks.size() + recording.calendarSeconds.size() + recording.inputs.size();
+size_t RecordedBytes(const Recording& recording) {
+  return recording.ticks.size() * sizeof(uint32_t) + recording.calendarSeconds.size() * sizeof(int64_t) +
+         recording.inputs.size() * sizeof(RecordedInput);
 }
 
 }  // namespace
@@ -107,7 +109,7 @@ void Recorder::RecordFrame(const InputSample& sample) {
   }
   game.finalScore = score;
   if (game.inputs.back().sample != sample) game.inputs.push_back({game.frames + 1, sample});
-  if (game.frames >= MaxRecordingFrames || ValueCount(game) > MaxRecordedValues) {
+  if (game.frames >= MaxRecordingFrames || RecordedBytes(game) > MaxRecordedBytes) {
     messages_ << "kerzonk: the game is too long to be recorded; it will not be kept\n";
     game_.reset();
   }
