@@ -32,7 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Require(recording.frames >= recording.inputs.back().frame && recording.frames <= MaxRecordingFrames);
   Require(recording.checks.empty() || recording.checks.back().frame <= recording.frames);
   for (const StateValues& values : recording.start) {
-    Require(!values.variable->setByInput && values.elements.size() == values.variable->count);
+    Require(values.variable->role == StartRole::Carried && values.elements.size() == values.variable->count);
+    for (uint64_t element : values.elements) Require(WithinBounds(*values.variable, element));
   }
   const std::string written = RecordingText(recording);
   Recording again;

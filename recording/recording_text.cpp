@@ -168,7 +168,9 @@ class RecordingReader {
   bool Start(const std::vector<std::string_view>& words, std::string& why) {
     if (words.size() < 2) return Fail("the start line names no value", why);
     const StateVariable* variable = FindStateVariable(words[1]);
-    if (variable == nullptr || variable->setByInput) return Fail(Quoted(words[1]) + " is no start value", why);
+    if (variable == nullptr || variable->role != StartRole::Carried) {
+      return Fail(Quoted(words[1]) + " is no start value", why);
+    }
     for (const StateValues& earlier : recording_.start) {
       if (earlier.variable == variable) return Fail(std::string(variable->name) + " is given twice", why);
     }
@@ -177,7 +179,8 @@ class RecordingReader {
     }
     StateValues values{variable, std::vector<uint64_t>(variable->count)};
     for (size_t i = 0; i < variable->count; ++i) {
-      if (!ParseStateElement(variable->kind, words[i + 2], values.elements[i])) {
+      if (!ParseStateElement(variable->kind, words[i + 2], values.elements[i]) ||
+          !WithinBounds(*variable, values.elements[i])) {
         return Fail(Quoted(words[i + 2]) + " is no value of " + variable->name, why);
       }
     }

@@ -14,12 +14,23 @@
 
 enum class ValueKind : uint8_t { U8, U32, I32, Bool, Float, Double };
 
+// How a value stands when a game starts on the title.
+enum class StartRole : uint8_t {
+  Carried,  // left by the games before, within the variable's bounds
+  Fixed,    // always at its program-start value: every game's end puts it back
+  Input,    // one of the input values, which every frame's input sample sets
+};
+
 struct StateVariable {
   const char* name;
   void* address;
   ValueKind kind;
-  size_t count;     // elements, row by row for grids
-  bool setByInput;  // one of the input values, which every frame's input sample sets
+  size_t count;  // elements, row by row for grids
+  StartRole role;
+  // The bounds of a carried value's elements: every value a game leaves
+  // behind is within them, and the game reads inside its tables with any.
+  double lowest;
+  double highest;
 };
 
 std::span<const StateVariable> StateVariables();
@@ -35,6 +46,8 @@ void WriteStateElement(const StateVariable& variable, size_t index, uint64_t bit
 // it; false for text that is no value of the kind (out of range, not finite).
 std::string StateElementText(ValueKind kind, uint64_t bits);
 bool ParseStateElement(ValueKind kind, std::string_view text, uint64_t& bits);
+// Whether an element is within the variable's bounds.
+bool WithinBounds(const StateVariable& variable, uint64_t bits);
 
 // Every element of every variable, in list order.
 using StateImage = std::vector<uint64_t>;
@@ -48,7 +61,6 @@ struct StateValues {
   std::vector<uint64_t> elements;
 };
 
-// The variables whose values in image differ from those in base, leaving out
-// the input values.
+// The carried variables whose values in image differ from those in base.
 std::vector<StateValues> ChangedValues(const StateImage& image, const StateImage& base);
 void ApplyValues(const std::vector<StateValues>& values);

@@ -14,6 +14,7 @@
 #include "recording/recording_text.h"
 #include "recording/state_hash.h"
 #include "scratch_folder.h"
+#include "screens/screens.h"
 #include "shell/app.h"
 #include "shell/file_names.h"
 #include "shell/scenes.h"
@@ -45,22 +46,39 @@ class RecordedGame : public HeadlessGame {
     RunLoopPass(exitCode);
   }
 
-  // Confirms a solo game and plays it as a restless player, on a clock that
-  // jitters and sometimes stalls, until it is back on the title or the
-  // frames are used up. The state hash after every frame of the game is kept.
-  void PlaySoloGame(int frames) {
-    static const std::vector<std::vector<const char*>> choices = {{"Down"}, {"Down"}, {"Left"}, {"Right"}, {"X"}, {}};
-    uint32_t seed = 7;
+  void SelectItem(int item) {
+    while (menuSelection != item) {
+      Frame({"Down"}, 16);
+      Frame({}, 16);
+    }
+  }
+
+  // Confirms the title's item and plays as two restless players who pause
+  // now and then, on a clock that jitters and sometimes stalls, until back
+  // on the title or the frames are used up. The state hash after every
+  // frame of the game is kept.
+  void PlayGame(int item, uint32_t seed, int frames) {
+    static const std::vector<std::vector<const char*>> choices = {
+        {"Down"}, {"Down", "S"}, {"Left", "D"}, {"Right", "A"}, {"X", "Q"}, {"Up", "W"}, {"Z", "E"}, {}, {}, {"P"}};
+    hashes.clear();
+    SelectItem(item);
+    Frame({"Z"}, 16);
     for (int frame = 1; frame <= frames; ++frame) {
       seed = seed * 1103515245u + 12345u;
       const uint32_t draw = seed >> 16;
-      const bool inGame = currentScene != SceneTitle;
-      Frame(frame == 6 ? std::vector<const char*>{"Z"}
-            : inGame   ? choices[draw % choices.size()]
-                       : std::vector<const char*>{},
-            frame % 50 == 0 ? 70 : 16 + draw % 3);
-      if (currentScene != SceneTitle || inGame) hashes.push_back(GameStateHash());
-      if (inGame && currentScene == SceneTitle) return;
+      const bool pause = draw % 32 == 0;
+      Frame(pause ? choices.back() : choices[draw % (choices.size() - 1)], frame % 50 == 0 ? 70 : 16 + draw % 3);
+      hashes.push_back(GameStateHash());
+      if (currentScene == SceneTitle) return;
+    }
+  }
+
+  // Two steps faster on the speed select, and back to the title.
+  void ChooseFasterSpeed() {
+    SelectItem(2);
+    for (const char* key : {"Z", "Right", "Right", "Z"}) {
+      Frame({key}, 16);
+      Frame({}, 16);
     }
   }
 
@@ -99,7 +117,7 @@ TEST_F(RecordedGame, AJitteryGamePlaysBackFrameForFrame) {
   {
     Recorder recorder("1.0.0", 5, CaptureState(), messages,
                       [&](FinishedGame&& game) { games.push_back(std::move(game)); });
-    PlaySoloGame(20000);
+    PlayGame(0, 7, 20000);
   }
   ASSERT_EQ(games.size(), 1u);
   const Recording& recording = games[0].recording;
@@ -118,7 +136,7 @@ TEST_F(RecordedGame, AGameCutShortPlaysBackAndAMissingClockValueIsSeen) {
   {
     Recorder recorder("1.0.0", 5, CaptureState(), messages,
                       [&](FinishedGame&& game) { games.push_back(std::move(game)); });
-    PlaySoloGame(700);
+    PlayGame(0, 7, 700);
     ASSERT_TRUE(games.empty());
     recorder.FinishCutShort();
   }
@@ -139,6 +157,32 @@ TEST_F(RecordedGame, AGameCutShortPlaysBackAndAMissingClockValueIsSeen) {
   EXPECT_EQ(playback.DivergenceText().find("the game differs from the recording at frame"), 0u);
 }
 
+// What any run of games leaves on the title is a start a recording holds:
+// every game of a long run, solo and versus, with speeds chosen between
+// them, reads back from its file, and the last one, which starts from all
+// that the others left, plays back.
+TEST_F(RecordedGame, EveryGameOfALongRunReadsBackAndTheLastPlaysBack) {
+  Start();
+  std::vector<FinishedGame> games;
+  {
+    Recorder recorder("1.0.0", 5, CaptureState(), messages,
+                      [&](FinishedGame&& game) { games.push_back(std::move(game)); });
+    for (uint32_t game = 0; game < 4; ++game) {
+      if (game % 3 == 2) ChooseFasterSpeed();
+      PlayGame(static_cast<int>(game % 2), game, 20000);
+      ASSERT_EQ(currentScene, SceneTitle);
+    }
+  }
+  ASSERT_EQ(games.size(), 4u);
+  for (const FinishedGame& game : games) {
+    Recording read;
+    std::string error;
+    EXPECT_TRUE(ParseRecording(RecordingText(game.recording), read, error)) << error;
+  }
+  EXPECT_EQ(games[1].recording.mode, GameMode::Versus);
+  PlayBack(games.back().recording);
+}
+
 // The game as the player's program keeps it: each game in a file of its
 // own, and the game that set the best score once more apart.
 TEST_F(RecordedGame, TheGameThatSetTheBestScoreIsKeptApart) {
@@ -146,19 +190,32 @@ TEST_F(RecordedGame, TheGameThatSetTheBestScoreIsKeptApart) {
   Start();
   {
     GameRecordings recordings(ReplaysFolderName, messages);
-    for (int game = 0; game < 2; ++game) {
-      PlaySoloGame(20000);
+    for (uint32_t seed : {7, 8, 9}) {
+      PlayGame(0, seed, 20000);
       ASSERT_EQ(currentScene, SceneTitle);
     }
   }
   std::vector<fs::path> files;
   for (const auto& entry : fs::directory_iterator(ReplaysFolderName)) files.push_back(entry.path());
   std::sort(files.begin(), files.end());
-  ASSERT_EQ(files.size(), 3u) << messages.str();
-  EXPECT_EQ(files[2].filename(), BestGameFileName);
-  // Both end at 0 points: the first beats the -1 read from the short file, the second does not beat 0.
-  EXPECT_EQ(e2e::ReadFile(files[2]), e2e::ReadFile(files[0]));
-  EXPECT_NE(e2e::ReadFile(files[1]), e2e::ReadFile(files[0]));
+  ASSERT_EQ(files.size(), 4u) << messages.str();
+  ASSERT_EQ(files.back().filename(), BestGameFileName);
+  // The best is the last game that beat the scores before it, starting from the -1 of the short file.
+  int32_t best = -1;
+  std::vector<int32_t> scores;
+  fs::path setTheBest;
+  for (size_t game = 0; game < 3; ++game) {
+    Recording recording;
+    std::string error;
+    ASSERT_TRUE(ParseRecording(e2e::ReadFile(files[game]), recording, error)) << error;
+    scores.push_back(recording.finalScore);
+    if (recording.finalScore > best) {
+      best = recording.finalScore;
+      setTheBest = files[game];
+    }
+  }
+  EXPECT_EQ(scores, (std::vector<int32_t>{0, 40, 10})) << "the first two set the best, the third does not";
+  EXPECT_EQ(e2e::FileHash(files.back()), e2e::FileHash(setTheBest));
 }
 
 }  // namespace

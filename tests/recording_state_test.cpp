@@ -44,17 +44,18 @@ TEST_F(GameState, EveryElementOfEveryValueCountsInTheHash) {
   }
 }
 
-TEST_F(GameState, TheChangedValuesBringTheStateBackButForTheInput) {
+TEST_F(GameState, TheChangedValuesOfTheCarriedOnesBringTheStateBack) {
   const StateImage programStart = CaptureState();
   nextTop[1] = 44;
   fallInterval = 30;
-  gameOverCaptionY = -3.25;
+  scatterFallSpeed[3][4] = 7.25;
   keyButton = ButtonX;
   const uint64_t changed = GameStateHash();
+  score = 10;  // a game's end always puts it back
   const std::vector<StateValues> values = ChangedValues(CaptureState(), programStart);
   std::vector<std::string> names;
   for (const StateValues& entry : values) names.push_back(entry.variable->name);
-  EXPECT_EQ(names, (std::vector<std::string>{"nextTop", "fallInterval", "gameOverCaptionY"}));
+  EXPECT_EQ(names, (std::vector<std::string>{"nextTop", "fallInterval", "scatterFallSpeed"}));
   ResetGameState();
   keyButton = ButtonX;
   ApplyValues(values);

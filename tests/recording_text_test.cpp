@@ -75,9 +75,10 @@ TEST(RecordingText, FaultsAreNamedWithTheirLine) {
   EXPECT_EQ(ErrorOf(replaced("game 1.0.0\n", "")), "line 2: expected the game line, found \"data\"");
   EXPECT_EQ(ErrorOf(replaced("data 0123456789abcdef", "data 12g")), "line 3: the data checksum is not 16 hex digits");
   EXPECT_EQ(ErrorOf(replaced("mode versus", "mode trio")), "line 4: the mode is neither solo nor versus");
-  EXPECT_EQ(ErrorOf(replaced("nextTop 44 8", "nextTop 44 256")), "line 5: \"256\" is no value of nextTop");
+  EXPECT_EQ(ErrorOf(replaced("nextTop 44 8", "nextTop 44 61")), "line 5: \"61\" is no value of nextTop");
   EXPECT_EQ(ErrorOf(replaced("nextTop 44 8", "nextTop 44")), "line 5: nextTop takes 2 values");
   EXPECT_EQ(ErrorOf(replaced("nextTop", "keyButton")), "line 5: \"keyButton\" is no start value");
+  EXPECT_EQ(ErrorOf(replaced("nextTop 44 8", "score 10")), "line 5: \"score\" is no start value");
   EXPECT_EQ(ErrorOf(replaced("flashDelay 0.2", "flashDelay nan")), "line 6: \"nan\" is no value of flashDelay");
   EXPECT_EQ(ErrorOf(replaced("input 1 ", "input 2 ")), "line 8: the first input line is not for frame 1");
   EXPECT_EQ(ErrorOf(replaced("input 7 ", "input 1 ")), "line 9: frame 1 does not come after frame 1");
