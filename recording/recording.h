@@ -15,8 +15,8 @@
 constexpr int RecordingFormat = 1;
 // Frames between two state checks.
 constexpr uint32_t StateCheckInterval = 60;
-// About nineteen days at 61 frames a second.
-constexpr uint32_t MaxRecordingFrames = 100000000;
+// A day at 61 frames a second; a longer game is not kept.
+constexpr uint32_t MaxRecordingFrames = 61 * 60 * 60 * 24;
 
 enum class GameMode : uint8_t { Solo, Versus };
 

@@ -55,6 +55,18 @@ bool ParseNumber(std::string_view text, Number& value, int base = 10) {
 
 bool ParseHash(std::string_view text, uint64_t& value) { return text.size() == 16 && ParseNumber(text, value, 16); }
 
+// Up to 32 letters, digits and . + ~ _ -, as version numbers are written.
+bool IsVersion(std::string_view word) {
+  constexpr size_t MaxVersionLength = 32;
+  if (word.size() > MaxVersionLength) return false;
+  for (char c : word) {
+    const bool allowed = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+                         std::string_view(".+~_-").find(c) != std::string_view::npos;
+    if (!allowed) return false;
+  }
+  return true;
+}
+
 std::string Quoted(std::string_view word) { return std::string("\"").append(word).append("\""); }
 
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r'; }
@@ -88,7 +100,7 @@ class RecordingReader {
         if (!Expect(word, "game", arguments, 1, why)) return false;
         recording_.gameVersion = std::string(words[1]);
         stage_ = Stage::Data;
-        return true;
+        return IsVersion(words[1]) || Fail("the game version is not a version number", why);
       case Stage::Data:
         if (!Expect(word, "data", arguments, 1, why)) return false;
         stage_ = Stage::Mode;

@@ -73,6 +73,7 @@ TEST(RecordingText, FaultsAreNamedWithTheirLine) {
   EXPECT_EQ(ErrorOf(replaced("kerzonk-recording 1", "kerzonk-recording 2")),
             "line 1: recording format 2 is not one this version reads (it reads format 1)");
   EXPECT_EQ(ErrorOf(replaced("game 1.0.0\n", "")), "line 2: expected the game line, found \"data\"");
+  EXPECT_EQ(ErrorOf(replaced("game 1.0.0", "game 1.0\x1b[2J")), "line 2: the game version is not a version number");
   EXPECT_EQ(ErrorOf(replaced("data 0123456789abcdef", "data 12g")), "line 3: the data checksum is not 16 hex digits");
   EXPECT_EQ(ErrorOf(replaced("mode versus", "mode trio")), "line 4: the mode is neither solo nor versus");
   EXPECT_EQ(ErrorOf(replaced("nextTop 44 8", "nextTop 44 61")), "line 5: \"61\" is no value of nextTop");
