@@ -323,26 +323,4 @@ TEST_F(GameInXvfb, PlayedGamesAreRecordedInThePlayersFolderAndVerify) {
   EXPECT_EQ(Recordings(replays).size(), 2u) << "a watched game is not recorded again";
 }
 
-TEST_F(GameInXvfb, EscapeEndsAWatchedGameAndABadRecordingIsRefused) {
-  const fs::path game = e2e::CopyGameFolder(scratch_), userData = scratch_.Path() / "user-data";
-  const fs::path recording = scratch_.Path() / "solo.kzr";
-  ASSERT_EQ(e2e::Run({(game / "kerzonk-replay").string(), "--data", game.string(), "--frames", "600", "--input",
-                      (fs::path(KERZONK_SOURCE_DIR) / "tests" / "replay" / "solo.txt").string(), "--record",
-                      recording.string()},
-                     {}, scratch_.Path(), scratch_.Path() / "record"),
-            0);
-  auto watch = StartGame(game / "kerzonk", scratch_.Path(), userData, {"--watch", recording.string()});
-  Pause(2500);
-  ASSERT_TRUE(watch->Running()) << watch->Errors();
-  Tool({e2e::FindProgram("xdotool"), "mousemove", "320", "240", "key", "Escape"});
-  EXPECT_EQ(watch->Wait(10000), 0) << watch->Errors();
-
-  std::string text = e2e::ReadFile(recording);
-  e2e::WriteFile(recording, text.substr(0, text.find("\nticks ") + 7) + "x\n" + text.substr(text.find("\nticks ") + 7));
-  auto bad = StartGame(game / "kerzonk", scratch_.Path(), userData, {"--watch", recording.string()});
-  EXPECT_EQ(bad->Wait(10000), 2);
-  EXPECT_NE(bad->Errors().find("solo.kzr: line "), std::string::npos) << bad->Errors();
-  EXPECT_FALSE(fs::exists(game / ReplaysFolderName)) << "nothing is recorded while watching";
-}
-
 }  // namespace
