@@ -79,9 +79,9 @@ std::string WithoutDiskDriverBanner(const std::string& errors) {
   return kept;
 }
 
-fs::path CopyGameFolder(const ScratchFolder& scratch) {
+fs::path CopyGameFolder(const ScratchFolder& scratch, const fs::path& from) {
   const fs::path copy = scratch.Path() / "game";
-  fs::copy(BuiltGameFolder(), copy, fs::copy_options::recursive);
+  fs::copy(from, copy, fs::copy_options::recursive);
   fs::remove(copy / "scor");
   return copy;
 }

@@ -38,8 +38,10 @@ std::string FindProgram(const std::string& name);
 std::map<std::string, std::string> HeadlessDrivers(const std::filesystem::path& folder);
 // The error output less the lines SDL's disk audio driver writes about itself.
 std::string WithoutDiskDriverBanner(const std::string& errors);
-// A copy of the built game folder inside the scratch folder; returns its path.
-std::filesystem::path CopyGameFolder(const ScratchFolder& scratch);
+// A copy of a game folder (the built one unless given) inside the scratch
+// folder, without its best score; returns its path.
+std::filesystem::path CopyGameFolder(const ScratchFolder& scratch,
+                                     const std::filesystem::path& from = BuiltGameFolder());
 
 // A program started with extra environment variables in a given folder,
 // its standard output and error sent to files.
@@ -49,6 +51,7 @@ class Child {
         const std::filesystem::path& folder, const std::filesystem::path& outputStem);
   ~Child();
   bool Started() const { return pid_ > 0; }
+  pid_t Pid() const { return pid_; }
   void Signal(int signalNumber);
   // The exit code, or -1 when it did not end within the timeout (it is then killed),
   // or 128 + the signal when a signal ended it.

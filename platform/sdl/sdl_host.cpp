@@ -12,9 +12,6 @@ namespace platform {
 
 namespace {
 
-// The last stretch before a deadline is spun rather than slept, since a sleep
-// may overshoot by a millisecond or more.
-constexpr int32_t SpinMilliseconds = 2;
 constexpr int WindowedScale = 2;
 
 // Events the game never looks at; left on, a busy mouse or stick would keep
@@ -141,12 +138,7 @@ void SdlHost::ShowNotice(const std::string& caption, const std::string& text) {
   }
 }
 
-void SdlHost::IdleUntil(uint32_t tick) {
-  const int32_t remaining = static_cast<int32_t>(tick - SDL_GetTicks());
-  if (remaining > SpinMilliseconds) SDL_Delay(static_cast<uint32_t>(remaining - SpinMilliseconds));
-  while (static_cast<int32_t>(tick - SDL_GetTicks()) > 0) {
-  }
-}
+void SdlHost::IdleUntil(uint32_t tick) { tickWaiter.WaitFor(tick, tickClocks); }
 
 int64_t SdlHost::CalendarSeconds() { return static_cast<int64_t>(std::time(nullptr)); }
 

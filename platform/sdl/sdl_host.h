@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "platform/sdl/precise_sleep.h"
 
 namespace platform {
 
@@ -20,7 +21,7 @@ class SdlHost : public Host {
   void WaitMessage() override;
   void PostQuit(int exitCode) override;
   void ShowNotice(const std::string& caption, const std::string& text) override;
-  uint32_t Ticks() override { return SDL_GetTicks(); }
+  uint32_t Ticks() override { return tickClocks.Ticks(); }
   void IdleUntil(uint32_t tick) override;
   int64_t CalendarSeconds() override;
 
@@ -47,6 +48,8 @@ class SdlHost : public Host {
   ScreenOptions screen;
   std::string iconFile;
   std::deque<Message> posted;  // quit requests, and the activation of the newly shown window
+  SdlTickClocks tickClocks;
+  TickWaiter tickWaiter;
 };
 
 }  // namespace platform
