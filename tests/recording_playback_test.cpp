@@ -135,7 +135,7 @@ TEST_F(RecordedGame, AGameCutShortPlaysBackAndAMissingClockValueIsSeen) {
   {
     Recorder recorder("1.0.0", 5, CaptureState(), messages,
                       [&](FinishedGame&& game) { games.push_back(std::move(game)); });
-    PlayGame(0, 7, 700);
+    PlayGame(0, 7, 1500);
     ASSERT_TRUE(games.empty());
     recorder.FinishCutShort();
   }
@@ -146,6 +146,7 @@ TEST_F(RecordedGame, AGameCutShortPlaysBackAndAMissingClockValueIsSeen) {
   EXPECT_LE(recording.inputs.back().frame, recording.frames);
   PlayBack(recording);
 
+  ASSERT_FALSE(recording.ticks.empty());
   recording.ticks.pop_back();
   ResetGameState();
   Start();
