@@ -5,6 +5,7 @@
 #include "screens/best_score_folder.h"
 
 int bestScore = 0;
+bool bestScoreFileInUse = true;
 
 namespace {
 
@@ -63,12 +64,14 @@ int32_t DecodeBestScore(const std::vector<uint8_t>& bytes) {
 }
 
 void ReadBestScore() {
+  if (!bestScoreFileInUse) return;
   std::vector<uint8_t> bytes;
   if (!ReadWholeFile(BestScorePath().c_str(), bytes)) return;
   bestScore = DecodeBestScore(bytes);
 }
 
 void WriteBestScore(int value) {
+  if (!bestScoreFileInUse) return;
   if (!MakeBestScoreFolder()) return;
   const std::string temp = BestScoreTempPath(), path = BestScorePath();
   // The old file is replaced only once the new one is complete, so an

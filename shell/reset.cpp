@@ -36,6 +36,7 @@ void ResetGameState() {
   ResetPlay();
   appActive = 0;
   surfacesLost = 0;
+  framesPerPass = 1;
   nextFrameTick = 0;
   lastTick = 0;
   frameMs = 0;

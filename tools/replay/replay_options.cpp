@@ -3,9 +3,11 @@
 #include <charconv>
 
 const char* const ReplayUsage =
-    "usage: kerzonk-replay --frames N [--data DIR] [--time T] [--input FILE]\n"
+    "usage: kerzonk-replay --frames N [--data DIR] [--time T] [--input SCRIPT]\n"
     "                      [--shot F:FILE.png]... [--state F:FILE.json]...\n"
-    "                      [--states FILE.jsonl] [--log FILE]\n";
+    "                      [--states FILE.jsonl] [--log FILE] [--record FILE]\n"
+    "       kerzonk-replay --input RECORDING [--data DIR] [--shot F:FILE.png]...\n"
+    "                      [--state F:FILE.json]... [--states FILE.jsonl] [--log FILE]\n";
 
 namespace {
 
@@ -27,7 +29,6 @@ bool ParseFrameFile(const std::string& text, FrameFile& file) {
 
 bool ParseReplayOptions(int argc, const char* const* argv, ReplayOptions& options, std::string& error) {
   options = ReplayOptions{};
-  bool framesGiven = false;
   for (int i = 1; i < argc; ++i) {
     const std::string name = argv[i];
     if (i + 1 >= argc) {
@@ -40,9 +41,9 @@ bool ParseReplayOptions(int argc, const char* const* argv, ReplayOptions& option
       options.dataDir = value;
     } else if (name == "--frames") {
       valid = ParseNumber(value, options.frames) && options.frames >= 1;
-      framesGiven = true;
     } else if (name == "--time") {
       valid = ParseNumber(value, options.time);
+      options.timeGiven = true;
     } else if (name == "--input") {
       options.inputPath = value;
     } else if (name == "--shot" || name == "--state") {
@@ -53,6 +54,8 @@ bool ParseReplayOptions(int argc, const char* const* argv, ReplayOptions& option
       options.statesPath = value;
     } else if (name == "--log") {
       options.logPath = value;
+    } else if (name == "--record") {
+      options.recordPath = value;
     } else {
       error = "unknown option \"" + name + "\"";
       return false;
@@ -62,7 +65,18 @@ bool ParseReplayOptions(int argc, const char* const* argv, ReplayOptions& option
       return false;
     }
   }
-  if (!framesGiven) {
+  return true;
+}
+
+bool SettleFrames(ReplayOptions& options, uint32_t recordedFrames, std::string& error) {
+  if (recordedFrames > 0) {
+    const char* given = options.frames > 0 ? "--frames" : options.timeGiven ? "--time" : nullptr;
+    if (given != nullptr) {
+      error = std::string(given) + " cannot be given with a recording, which holds its own frames and clocks";
+      return false;
+    }
+    options.frames = recordedFrames;
+  } else if (options.frames == 0) {
     error = "--frames is required";
     return false;
   }
