@@ -35,15 +35,17 @@ void LockstepFrames::Begin(const std::vector<InputSample>& leadIn) {
 
 uint32_t LockstepFrames::FrameTick() const { return TickOfFrame(frame_); }
 
+// This side's sample goes out once the frame's samples are both in, so
+// that it is never further ahead of the other side's than the input delay.
 // The wait is bounded: a silent other side ends the session after
 // SilenceLimitMs.
 InputSample LockstepFrames::EndOfFrame(const InputSample& taken) {
-  session_.SendInput(taken);
   while (session_.State() == SessionState::Playing && !session_.HoldsInputs(frame_)) {
     session_.Pump(clockMs_(), StallWaitMs);
   }
   if (session_.State() != SessionState::Playing) return InputSample{};
   const InputSample merged = session_.MergedInput(frame_);
+  session_.SendInput(taken);
   session_.FrameRun(frame_, GameStateHash());
   ++frame_;
   session_.Pump(clockMs_(), 0);

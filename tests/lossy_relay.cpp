@@ -42,6 +42,15 @@ int BoundSocket() {
 
 }  // namespace
 
+uint16_t FreeUdpPort() {
+  const int fd = BoundSocket();
+  sockaddr_in bound{};
+  socklen_t length = sizeof bound;
+  const bool known = fd >= 0 && getsockname(fd, reinterpret_cast<sockaddr*>(&bound), &length) == 0;
+  if (fd >= 0) close(fd);
+  return known ? ntohs(bound.sin_port) : 0;
+}
+
 LossyRelay::LossyRelay(uint16_t hostPort, double lossShare, uint32_t delayMs, uint32_t seed)
     : host_(Loopback(hostPort)), lossShare_(lossShare), delayMs_(delayMs) {
   joinerSide_ = BoundSocket();

@@ -12,6 +12,10 @@
 
 namespace fixture {
 
+// A UDP port of loopback that was free when asked, for a listening side
+// started in another process; 0 when none could be had.
+uint16_t FreeUdpPort();
+
 class LossyRelay {
  public:
   LossyRelay(uint16_t hostPort, double lossShare, uint32_t delayMs, uint32_t seed);
