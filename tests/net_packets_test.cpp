@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "net/handshake.h"
 #include "net/packets.h"
 
 namespace {
@@ -143,24 +142,6 @@ TEST(NetPackets, HandshakesAreCheckedUpToTheProtocolNumber) {
     }
     EXPECT_NE(FaultOf(oddBytes).find("game version"), std::string::npos) << version;
   }
-}
-
-TEST(NetHandshake, NamesEveryDifference) {
-  const net::PeerInfo mine = SomePeer();
-  EXPECT_EQ(net::HandshakeMismatch(mine, mine), "");
-
-  net::PeerInfo theirs = mine;
-  theirs.gameVersion = "1.1.0";
-  theirs.dataChecksum ^= 1;
-  EXPECT_EQ(net::HandshakeMismatch(mine, theirs),
-            "the other game is version 1.1.0, this one 1.0.0; the other game's data files differ from this one's");
-
-  theirs = mine;
-  theirs.lastFrame = 0;
-  EXPECT_EQ(net::HandshakeMismatch(mine, theirs), "the other side runs until it is ended, this one 600 frames");
-
-  theirs.protocol = 9;
-  EXPECT_EQ(net::HandshakeMismatch(mine, theirs), "the other game speaks network protocol 9, this one 1");
 }
 
 }  // namespace
