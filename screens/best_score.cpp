@@ -1,7 +1,6 @@
 #include "screens/best_score.h"
 
-#include <cstdio>
-
+#include "platform/regular_file.h"
 #include "shell/file_names.h"
 
 int bestScore = 0;
@@ -12,26 +11,8 @@ constexpr uint8_t LineFeed = 0x0A;
 constexpr uint8_t CarriageReturn = 0x0D;
 constexpr size_t ValueBytes = 4;
 constexpr int32_t ShortFileValue = -1;
-
-bool ReadWholeFile(const char* name, std::vector<uint8_t>& bytes) {
-  std::FILE* file = std::fopen(name, "rb");
-  if (file == nullptr) return false;
-  uint8_t buffer[64];
-  size_t count;
-  while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.insert(bytes.end(), buffer, buffer + count);
-  const bool readable = std::ferror(file) == 0;
-  std::fclose(file);
-  return readable;
-}
-
-bool WriteWholeFile(const char* name, const std::vector<uint8_t>& bytes) {
-  std::FILE* file = std::fopen(name, "wb");
-  if (file == nullptr) return false;
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  const bool flushed = std::fflush(file) == 0;
-  const bool closed = std::fclose(file) == 0;
-  return written && flushed && closed;
-}
+// Four bytes of value, each stored as at most two bytes.
+constexpr size_t MaxStoredBytes = 2 * ValueBytes;
 
 }  // namespace
 
@@ -63,17 +44,14 @@ int32_t DecodeBestScore(const std::vector<uint8_t>& bytes) {
 }
 
 void ReadBestScore() {
+  // Only the first bytes make the value, so only they are read.
   std::vector<uint8_t> bytes;
-  if (!ReadWholeFile(BestScoreFileName, bytes)) return;
+  if (platform::ReadRegularFilePrefix(BestScoreFileName, MaxStoredBytes, bytes) != platform::FileReadResult::Ok) return;
   bestScore = DecodeBestScore(bytes);
 }
 
 void WriteBestScore(int value) {
-  // The old file is replaced only once the new one is complete, so an
-  // interrupted save never loses the record.
-  if (!WriteWholeFile(BestScoreTempFileName, EncodeBestScore(value))) {
-    std::remove(BestScoreTempFileName);
-    return;
-  }
-  if (std::rename(BestScoreTempFileName, BestScoreFileName) != 0) std::remove(BestScoreTempFileName);
+  // The old file is replaced only once the new one is complete and on disk,
+  // so an interrupted save never loses the record.
+  platform::ReplaceRegularFile(BestScoreFileName, BestScoreTempFileName, EncodeBestScore(value));
 }
