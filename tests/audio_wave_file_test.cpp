@@ -8,7 +8,10 @@
 #include <vector>
 
 #include "audio/sound.h"
+#include "audio/wave_file.h"
+#include "platform/effect_limits.h"
 #include "platform/headless/headless.h"
+#include "tests/odd_files.h"
 
 namespace {
 
@@ -147,6 +150,32 @@ TEST_F(WaveLoading, FormatsTheDeviceCannotTakeFailAsBufferCreation) {
   ExpectFailure(Riff("WAVE", {Fmt(2, 22050, 24), Chunk("data", Samples(12))}), notice);
   headless.host.notices.clear();
   ExpectFailure(Riff("WAVE", {Fmt(1, 22050, 16, 2), Chunk("data", Samples(12))}), notice);  // MS ADPCM
+}
+
+TEST_F(WaveLoading, RatesABufferCannotTakeFailAsBufferCreation) {
+  const char* notice = "DirectSoundオフスクリーンバッファの生成に失敗しました。";
+  for (uint32_t rate : {0u, 1u, platform::LowestEffectRate - 1, platform::HighestEffectRate + 1, 0xFFFFFFFFu}) {
+    headless.host.notices.clear();
+    ExpectFailure(Riff("WAVE", {Fmt(1, rate, 8), Chunk("data", Samples(16))}), notice);
+  }
+  headless.host.notices.clear();
+  ExpectLoaded(Riff("WAVE", {Fmt(1, platform::LowestEffectRate, 8), Chunk("data", Samples(16))}), 16);
+  ExpectLoaded(Riff("WAVE", {Fmt(2, platform::HighestEffectRate, 16), Chunk("data", Samples(16))}), 16);
+}
+
+TEST_F(WaveLoading, OnlyRegularFilesUpToTheBoundAreRead) {
+  const char* notice = "waveファイルの読み込みにに失敗";
+  const fs::path path = folder / "effect.wav";
+  ASSERT_TRUE(fixture::MakeSparseFile(path, MaxWaveFileBytes + 1));
+  EXPECT_EQ(LoadEffect(path.c_str(), 2), 0);
+  fs::remove(path);
+  ASSERT_TRUE(fixture::MakeFifo(path));
+  EXPECT_EQ(LoadEffect(path.c_str(), 2), 0);
+  fs::remove(path);
+  fixture::LinkToDevZero(path);
+  EXPECT_EQ(LoadEffect(path.c_str(), 2), 0);
+  ASSERT_EQ(headless.host.notices.size(), 3u);
+  for (const platform::CapturedNotice& shown : headless.host.notices) EXPECT_EQ(shown.text, notice);
 }
 
 TEST_F(WaveLoading, OddSizedChunksAreSkippedWithTheirPadByte) {
