@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/regular_file.h"
+
 namespace platform {
 
 namespace {
@@ -245,6 +247,12 @@ bool ParseMidiFile(const uint8_t* bytes, size_t size, MidiSong& song) {
   for (int64_t bar : bars) song.barLines.push_back(tempo.Seconds(bar));
   song.length = tempo.Seconds(lengthTick);
   return true;
+}
+
+bool ReadMidiFile(const std::string& path, MidiSong& song) {
+  std::vector<uint8_t> bytes;
+  if (ReadRegularFile(path.c_str(), MaxMidiFileBytes, bytes) != FileReadResult::Ok) return false;
+  return ParseMidiFile(bytes.data(), bytes.size(), song);
 }
 
 }  // namespace platform

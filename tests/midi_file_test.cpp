@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "platform/midi_file.h"
 #include "tests/midi_builder.h"
+#include "tests/odd_files.h"
+#include "tests/scratch_folder.h"
 
 namespace {
 
@@ -115,6 +119,21 @@ TEST(MidiMalformed, Rejected) {
   std::vector<uint8_t> noStatus = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96,
                                    'M', 'T', 'r', 'k', 0, 0, 0, 4, 0x00, 60, 100, 0x00};
   EXPECT_TRUE(Rejects(noStatus)) << "data bytes before any status";
+}
+
+TEST(MidiFileOnDisk, OnlyRegularFilesUpToTheBoundAreRead) {
+  fixture::ScratchFolder folder("midi_file");
+  const std::vector<uint8_t> bytes = MidiBuilder(96).End(384).Bytes();
+  std::ofstream("a.mid", std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  platform::MidiSong song;
+  EXPECT_TRUE(platform::ReadMidiFile("a.mid", song));
+  // Over the bound: refused by its length, however it would parse.
+  ASSERT_TRUE(fixture::MakeSparseFile("long.mid", platform::MaxMidiFileBytes + 1));
+  EXPECT_FALSE(platform::ReadMidiFile("long.mid", song));
+  ASSERT_TRUE(fixture::MakeFifo("fifo.mid"));
+  EXPECT_FALSE(platform::ReadMidiFile("fifo.mid", song));
+  fixture::LinkToDevZero("zero.mid");
+  EXPECT_FALSE(platform::ReadMidiFile("zero.mid", song));
 }
 
 }  // namespace
