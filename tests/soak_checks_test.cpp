@@ -1,0 +1,68 @@
+// The soak's own pieces: the state checks must catch what they are for, and
+// the random player must repeat itself for a seed.
+#include <gtest/gtest.h>
+
+#include "rules/state.h"
+#include "shell/reset.h"
+#include "shell/scenes.h"
+#include "tools/soak/game_invariants.h"
+#include "tools/soak/random_player.h"
+
+namespace {
+
+class GameInvariants : public testing::Test {
+ protected:
+  void SetUp() override { ResetGameState(); }
+  bool Holds() { return CheckGameInvariants(fault); }
+  std::string fault;
+};
+
+TEST_F(GameInvariants, HoldAtStartAndCatchBrokenWallsCodesAndScores) {
+  ASSERT_TRUE(Holds()) << fault;
+  well[1][3][8] = CellEmpty;
+  EXPECT_FALSE(Holds());
+  EXPECT_EQ(fault, "player 1 cell (3, 8) holds code 90");
+  ResetGameState();
+  well[0][5][2] = 66;  // a flash picture outside the flash
+  EXPECT_FALSE(Holds());
+  playerPhase[0] = PhaseFlash;
+  EXPECT_TRUE(Holds()) << fault;
+  score = 15;
+  EXPECT_FALSE(Holds());
+  EXPECT_EQ(fault, "score 15 is not a whole number of tens");
+}
+
+TEST_F(GameInvariants, FallingPairMustStandUprightOnBlocks) {
+  currentScene = SceneSolo;
+  playerPhase[0] = PhaseFalling;
+  pairTopRow[0] = 3;
+  pairBottomRow[0] = 4;
+  pairTopCol[0] = pairBottomCol[0] = 4;
+  well[0][3][4] = 8;
+  well[0][4][4] = 12;
+  EXPECT_TRUE(Holds()) << fault;
+  well[0][4][4] = CellEmpty;
+  EXPECT_FALSE(Holds());
+  // Player 1's stale phase is not looked at in a solo game.
+  playerPhase[1] = PhaseFalling;
+  well[0][4][4] = 12;
+  EXPECT_TRUE(Holds()) << fault;
+}
+
+TEST(RandomPlayer, SameSeedSameInputAndBothDevicesMove) {
+  RandomPlayer first(7), second(7), other(8);
+  int keyFrames = 0, stickFrames = 0, differences = 0;
+  for (uint32_t frame = 1; frame <= 5000; ++frame) {
+    const HeldInput held = first.HeldAt(frame);
+    EXPECT_TRUE(held == second.HeldAt(frame));
+    if (!(held == other.HeldAt(frame))) ++differences;
+    for (bool key : held.keys) keyFrames += key;
+    stickFrames += !(held.joystick.x == NothingHeld().joystick.x && held.joystick.y == NothingHeld().joystick.y &&
+                     held.joystick.buttons == 0);
+  }
+  EXPECT_GT(keyFrames, 1000);
+  EXPECT_GT(stickFrames, 1000);
+  EXPECT_GT(differences, 1000);
+}
+
+}  // namespace
