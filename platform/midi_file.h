@@ -23,7 +23,8 @@ struct MidiSong {
 };
 
 // False when the bytes are not a Standard MIDI File of format 0 or 1 with a
-// metrical division, or a chunk or event runs past its end.
+// metrical division, a chunk or event runs past its end, or the piece holds
+// more than a million channel events or bar lines.
 bool ParseMidiFile(const uint8_t* bytes, size_t size, MidiSong& song);
 
 // A longer music file is not read.

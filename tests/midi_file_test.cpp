@@ -121,6 +121,23 @@ TEST(MidiMalformed, Rejected) {
   EXPECT_TRUE(Rejects(noStatus)) << "data bytes before any status";
 }
 
+// One track of program changes in running status, two bytes each.
+std::vector<uint8_t> ProgramChanges(size_t count) {
+  std::vector<uint8_t> track = {0x00, 0xC0, 0x05};
+  for (size_t i = 1; i < count; ++i) track.insert(track.end(), {0x00, 0x05});
+  track.insert(track.end(), {0x00, 0xFF, 0x2F, 0x00});
+  const auto length = static_cast<uint32_t>(track.size());
+  std::vector<uint8_t> file = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96, 'M', 'T', 'r', 'k',
+                               uint8_t(length >> 24), uint8_t(length >> 16), uint8_t(length >> 8), uint8_t(length)};
+  file.insert(file.end(), track.begin(), track.end());
+  return file;
+}
+
+TEST(MidiEvents, AMillionEventsAtMost) {
+  EXPECT_EQ(Parse(ProgramChanges(1000000)).events.size(), 1000000u);
+  EXPECT_TRUE(Rejects(ProgramChanges(1000001)));
+}
+
 TEST(MidiFileOnDisk, OnlyRegularFilesUpToTheBoundAreRead) {
   fixture::ScratchFolder folder("midi_file");
   const std::vector<uint8_t> bytes = MidiBuilder(96).End(384).Bytes();
