@@ -1,9 +1,10 @@
 // The replay input-script parser on any text, then a walk through the frames
 // of what it accepts.
+#include "tools/replay/input_script.h"
+
 #include <string>
 
 #include "fuzz/require.h"
-#include "tools/replay/input_script.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);

@@ -1,11 +1,12 @@
 // The replay runner's option parser on any command line: the bytes, split at
 // each NUL, are the arguments after the program's name.
+#include "tools/replay/replay_options.h"
+
 #include <limits>
 #include <string>
 #include <vector>
 
 #include "fuzz/require.h"
-#include "tools/replay/replay_options.h"
 #include "tools/replay/virtual_time.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -111,8 +111,8 @@ bool SyncFolder(const std::string& folder) {
 // A new temporary file of our own: never a link followed elsewhere, never a
 // FIFO waited on.
 bool WriteTemporary(const char* tempPath, const std::vector<uint8_t>& bytes) {
-  Descriptor file(open(tempPath, O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC,
-                       NewFileMode));
+  Descriptor file(
+      open(tempPath, O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, NewFileMode));
   off_t length = 0;
   if (file.Get() < 0 || !IsRegular(file.Get(), length)) return false;
   const bool written = WriteAll(file.Get(), bytes) && fsync(file.Get()) == 0;

@@ -1,10 +1,9 @@
-#include "platform/regular_file.h"
-
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <iterator>
 
+#include "platform/regular_file.h"
 #include "tests/odd_files.h"
 #include "tests/scratch_folder.h"
 

@@ -1,9 +1,8 @@
-#include "platform/sdl/effect_conversion.h"
-
 #include <SDL.h>
 #include <gtest/gtest.h>
 
 #include "platform/effect_limits.h"
+#include "platform/sdl/effect_conversion.h"
 
 namespace {
 
