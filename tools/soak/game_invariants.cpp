@@ -24,8 +24,9 @@ bool CheckWell(int p, std::string& fault) {
     for (int column = 0; column < WellColumns; ++column) {
       const uint8_t code = well[p][row][column];
       const uint8_t mark = clearMarks[p][row][column];
-      if (IsBorder(row, column) ? code != CellWall
-                                : !(IsBlock(code) || code == CellEmpty || (IsFlash(code) && playerPhase[p] == PhaseFlash))) {
+      if (IsBorder(row, column)
+              ? code != CellWall
+              : !(IsBlock(code) || code == CellEmpty || (IsFlash(code) && playerPhase[p] == PhaseFlash))) {
         fault = Where(p, row, column) + " holds code " + std::to_string(code);
         return false;
       }

@@ -3,9 +3,12 @@
 namespace {
 
 constexpr uint32_t LongestHold = 40;  // frames
-constexpr uint32_t AxisLow = 0;
-constexpr uint32_t AxisCentre = 32768;
-constexpr uint32_t AxisHigh = 65535;
+// Down comes up most: pairs pushed down end games sooner, and the title
+// menu is reached, moved and confirmed all the more often.
+const char* const KeyWords[] = {"left", "right", "up", "down", "down", "down", "z", "x"};
+const char* const JoystickWords[] = {"j:left", "j:right", "j:up", "j:down", "j:1", "j:2", "j:1 j:2"};
+constexpr uint32_t KeyWordCount = sizeof KeyWords / sizeof *KeyWords;
+constexpr uint32_t JoystickWordCount = sizeof JoystickWords / sizeof *JoystickWords;
 
 }  // namespace
 
@@ -20,36 +23,37 @@ uint32_t RandomPlayer::Next(uint32_t bound) {
 }
 
 // Nothing held half of the time; otherwise one key, now and then two.
-void RandomPlayer::ChooseKeys() {
-  for (bool& key : held_.keys) key = false;
-  if (Next(2) == 0) return;
-  held_.keys[Next(6)] = true;
-  if (Next(4) == 0) held_.keys[Next(6)] = true;
+std::string RandomPlayer::ChooseKeys() {
+  if (Next(2) == 0) return "";
+  std::string keys = KeyWords[Next(KeyWordCount)];
+  if (Next(4) == 0) keys += std::string(" ") + KeyWords[Next(KeyWordCount)];
+  return keys;
 }
 
-void RandomPlayer::ChooseJoystick() {
-  platform::JoystickSample& stick = held_.joystick;
-  stick = platform::JoystickSample{AxisCentre, AxisCentre, 0};
-  switch (Next(8)) {
-    case 0: stick.x = AxisLow; break;
-    case 1: stick.x = AxisHigh; break;
-    case 2: stick.y = AxisLow; break;
-    case 3: stick.y = AxisHigh; break;
-    case 4: stick.buttons = 1 + Next(3); break;
-    default: break;  // at rest
-  }
-}
+// The stick at rest half of the time; otherwise one direction or button.
+std::string RandomPlayer::ChooseJoystick() { return Next(2) == 0 ? "" : JoystickWords[Next(JoystickWordCount)]; }
 
 const HeldInput& RandomPlayer::HeldAt(uint32_t frame) {
+  bool changed = false;
   for (; frame_ < frame; ++frame_) {
     if (frame_ >= keysUntil_) {
-      ChooseKeys();
+      keys_ = ChooseKeys();
       keysUntil_ = frame_ + 1 + Next(LongestHold);
+      changed = true;
     }
     if (frame_ >= joystickUntil_) {
-      ChooseJoystick();
+      joystick_ = ChooseJoystick();
       joystickUntil_ = frame_ + 1 + Next(LongestHold);
+      changed = true;
     }
+  }
+  if (changed) {
+    // Read as one script line, so the player holds exactly what a script would.
+    const std::string words = keys_ + " " + joystick_;
+    InputScript line;
+    std::string error;
+    const bool parsed = ParseInputScript("1 " + (words == " " ? std::string("-") : words), line, error);
+    held_ = parsed ? line.changes.front().held : NothingHeld();
   }
   return held_;
 }
