@@ -122,7 +122,7 @@ TEST_F(WaveLoading, NoFormatChunk) {
 
 TEST_F(WaveLoading, FormatChunkCutShort) {
   Bytes bytes = Riff("WAVE", {Fmt(1, 22050, 8)});
-  bytes.resize(bytes.size() - 6);
+  bytes.erase(bytes.end() - 6, bytes.end());
   ExpectFailure(bytes, "fmtチャンクを読み込めませんでした。");
 }
 
@@ -132,7 +132,7 @@ TEST_F(WaveLoading, DataBeforeFormatIsNotFound) {
 
 TEST_F(WaveLoading, DataChunkCutShort) {
   Bytes bytes = Riff("WAVE", {Fmt(1, 22050, 8), Chunk("data", Samples(100))});
-  bytes.resize(bytes.size() - 30);
+  bytes.erase(bytes.end() - 30, bytes.end());
   ExpectFailure(bytes, "dataチャンクを読み込めませんでした。");
 }
 

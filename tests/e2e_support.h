@@ -2,6 +2,7 @@
 // running the real programs, reading their files.
 #pragma once
 
+#include <sys/resource.h>
 #include <sys/types.h>
 
 #include <cstdint>
@@ -43,12 +44,15 @@ class Child {
   // or 128 + the signal when a signal ended it.
   int Wait(int timeoutMs);
   bool Running();
+  // The most memory the program held resident, once it has ended.
+  long PeakResidentKb() const { return usage_.ru_maxrss; }
   std::string Output() const;
   std::string Errors() const;
 
  private:
   pid_t pid_ = -1;
   int status_ = 0;
+  rusage usage_{};
   bool ended_ = false;
   std::filesystem::path outPath_;
   std::filesystem::path errPath_;
@@ -58,6 +62,14 @@ class Child {
 int Run(const std::vector<std::string>& argv, const std::map<std::string, std::string>& environment,
         const std::filesystem::path& folder, const std::filesystem::path& outputStem,
         int timeoutMs = 120000);
+
+// The environment that runs the real game without a display or a sound
+// device: SDL's dummy video driver and its disk audio driver, writing what
+// would be heard to audio.raw in the given folder.
+std::map<std::string, std::string> HeadlessDrivers(const std::filesystem::path& scratch);
+// SDL's disk audio driver announces itself on the error stream; that is
+// SDL's, not the game's. The errors without those lines.
+std::string WithoutDiskDriverBanner(const std::string& errors);
 
 std::string ReadFile(const std::filesystem::path& path);
 void WriteFile(const std::filesystem::path& path, const std::string& text);

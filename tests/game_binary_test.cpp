@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <sstream>
 #include <thread>
 
 #include "shell/file_names.h"
@@ -18,28 +17,8 @@ namespace {
 constexpr int RunMs = 2000;
 constexpr int EndMs = 10000;
 
-std::map<std::string, std::string> HeadlessDrivers(const fs::path& scratch) {
-  // In a sanitizer build, leaks inside the system's SDL and synthesiser
-  // libraries at exit would otherwise turn into error output and exit codes.
-  return {{"SDL_VIDEODRIVER", "dummy"},
-          {"SDL_AUDIODRIVER", "disk"},
-          {"SDL_DISKAUDIOFILE", (scratch / "audio.raw").string()},
-          {"SDL_DISKAUDIODELAY", "16"},
-          {"ASAN_OPTIONS", "detect_leaks=0"}};
-}
-
-// SDL's disk audio driver announces itself on the error stream; that is SDL's, not the game's.
-std::string WithoutDiskDriverBanner(const std::string& errors) {
-  std::istringstream lines(errors);
-  std::string kept, line;
-  while (std::getline(lines, line)) {
-    const bool banner = line.rfind("CRITICAL: ", 0) == 0 &&
-                        (line.find("SDL disk i/o audio driver") != std::string::npos ||
-                         line.find("Writing to file [") != std::string::npos);
-    if (!banner) kept += line + '\n';
-  }
-  return kept;
-}
+using e2e::HeadlessDrivers;
+using e2e::WithoutDiskDriverBanner;
 
 // Starts the game, lets it run, then ends it as the system would at shutdown.
 void RunsAndEndsOnSigterm(const e2e::ScratchFolder& scratch, const fs::path& game) {
