@@ -55,11 +55,6 @@ TEST_F(RegularFile, FifoFolderAndDeviceAreRefusedAtOnce) {
   fixture::LinkToDevZero("zero");
   EXPECT_EQ(Whole("zero", 100), FileReadResult::NotRegular);
   EXPECT_EQ(Prefix("zero", 100), FileReadResult::NotRegular);
-  // A link to a regular file is read like the file.
-  Write("target", "abc");
-  fs::create_symlink("target", "link");
-  EXPECT_EQ(Whole("link", 100), FileReadResult::Ok);
-  EXPECT_EQ(bytes.size(), 3u);
 }
 
 TEST_F(RegularFile, ReplacementTakesTheNewBytesAndLeavesNoTemporaryFile) {

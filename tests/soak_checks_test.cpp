@@ -49,23 +49,18 @@ TEST_F(GameInvariants, FallingPairMustStandUprightOnBlocks) {
   EXPECT_TRUE(Holds()) << fault;
 }
 
-TEST(RandomPlayer, SameSeedSameInputAndBothDevicesMove) {
-  RandomPlayer first(7), second(7), other(8);
-  int keyFrames = 0, stickFrames = 0, differences = 0;
-  for (uint32_t frame = 1; frame <= 5000; ++frame) {
+// A failing soak is repeated from its seed.
+TEST(RandomPlayer, SameSeedSameInput) {
+  RandomPlayer first(7), second(7);
+  int changes = 0;
+  HeldInput last = NothingHeld();
+  for (uint32_t frame = 1; frame <= 2000; ++frame) {
     const HeldInput held = first.HeldAt(frame);
     EXPECT_TRUE(held == second.HeldAt(frame));
-    if (!(held == other.HeldAt(frame))) ++differences;
-    HeldInput keysOnly = held;
-    keysOnly.joystick = NothingHeld().joystick;
-    HeldInput stickOnly = NothingHeld();
-    stickOnly.joystick = held.joystick;
-    keyFrames += !(keysOnly == NothingHeld());
-    stickFrames += !(stickOnly == NothingHeld());
+    changes += !(held == last);
+    last = held;
   }
-  EXPECT_GT(keyFrames, 1000);
-  EXPECT_GT(stickFrames, 1000);
-  EXPECT_GT(differences, 1000);
+  EXPECT_GT(changes, 100);
 }
 
 }  // namespace
