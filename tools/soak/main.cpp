@@ -35,6 +35,11 @@ struct Coverage {
     }
     lastScene = currentScene;
   }
+  uint64_t Played() const {
+    uint64_t frames = 0;
+    for (uint64_t inScene : framesIn) frames += inScene;
+    return frames;
+  }
   bool Complete() const {
     for (int scene = 0; scene < SceneCount; ++scene) {
       if (framesIn[scene] == 0) return false;
@@ -88,8 +93,9 @@ int main(int argc, char** argv) {
   const int result = RunReplay(options, player, error, check);
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
-  std::printf("%u frames with seed %llu in %.1f s (%.0f frames a second)\n", options.frames,
-              static_cast<unsigned long long>(seed), seconds, options.frames / seconds);
+  const uint64_t played = coverage.Played();
+  std::printf("%llu frames with seed %llu in %.1f s (%.0f frames a second)\n", static_cast<unsigned long long>(played),
+              static_cast<unsigned long long>(seed), seconds, played / seconds);
   coverage.Print();
   if (result != 0) {
     std::fprintf(stderr, "kerzonk-soak: %s (exit %d)\n", error.empty() ? "the run failed" : error.c_str(), result);
