@@ -6,6 +6,7 @@
 #include <signal.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <fstream>
 #include <functional>
@@ -106,28 +107,29 @@ std::vector<Fault> Faults(uint32_t fileSeed) {
 }
 
 // Once the title music sounds, start-up is over and the frame loop runs.
-// A program that fails its start-up may leave a short burst in the device
-// as it closes; the music sounds in block after block.
+// The synthesiser's dither alone leaves samples of +-1 in the device's
+// 16-bit output; the music is far louder, block after block.
 class AudioWatch {
  public:
   explicit AudioWatch(fs::path path) : path_(std::move(path)) {}
   bool Heard() {
     std::ifstream audio(path_, std::ios::binary);
-    audio.seekg(static_cast<std::streamoff>(BlockBytes * blocksSeen_));
-    char block[BlockBytes];
-    while (audio.read(block, sizeof block)) {
+    audio.seekg(static_cast<std::streamoff>(sizeof(Block) * blocksSeen_));
+    Block block;
+    while (audio.read(reinterpret_cast<char*>(block.data()), sizeof block)) {
       ++blocksSeen_;
-      if (std::any_of(block, block + BlockBytes, [](char c) { return c != 0; })) ++soundingBlocks_;
+      if (std::any_of(block.begin(), block.end(), [](int16_t s) { return s > Loud || s < -Loud; })) ++loudBlocks_;
     }
-    return soundingBlocks_ >= SoundingBlocksForMusic;
+    return loudBlocks_ >= LoudBlocksForMusic;
   }
 
  private:
-  static constexpr size_t BlockBytes = 4096;  // 23 ms of 44100 Hz 16-bit stereo
-  static constexpr int SoundingBlocksForMusic = 4;
+  using Block = std::array<int16_t, 2048>;  // 23 ms of 44100 Hz stereo
+  static constexpr int16_t Loud = 256;
+  static constexpr int LoudBlocksForMusic = 4;
   fs::path path_;
   size_t blocksSeen_ = 0;
-  int soundingBlocks_ = 0;
+  int loudBlocks_ = 0;
 };
 
 bool HasSanitizerReport(const std::string& errors) {
