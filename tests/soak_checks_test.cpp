@@ -32,23 +32,6 @@ TEST_F(GameInvariants, HoldAtStartAndCatchBrokenWallsCodesAndScores) {
   EXPECT_EQ(fault, "score 15 is not a whole number of tens");
 }
 
-TEST_F(GameInvariants, FallingPairMustStandUprightOnBlocks) {
-  currentScene = SceneSolo;
-  playerPhase[0] = PhaseFalling;
-  pairTopRow[0] = 3;
-  pairBottomRow[0] = 4;
-  pairTopCol[0] = pairBottomCol[0] = 4;
-  well[0][3][4] = 8;
-  well[0][4][4] = 12;
-  EXPECT_TRUE(Holds()) << fault;
-  well[0][4][4] = CellEmpty;
-  EXPECT_FALSE(Holds());
-  // Player 1's stale phase is not looked at in a solo game.
-  playerPhase[1] = PhaseFalling;
-  well[0][4][4] = 12;
-  EXPECT_TRUE(Holds()) << fault;
-}
-
 // A failing soak is repeated from its seed.
 TEST(RandomPlayer, SameSeedSameInput) {
   RandomPlayer first(7), second(7);
