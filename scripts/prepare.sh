@@ -5,7 +5,8 @@
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 PACKAGES=(
-  g++ clang libclang-rt-14-dev cmake pkg-config
+  clang libclang-rt-14-dev
+  g++ cmake pkg-config
   libsdl2-dev libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
   libgtest-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils imagemagick sox

@@ -34,7 +34,7 @@ constexpr size_t RandomFileBytes = 4 << 20;
 constexpr int FlipsPerPlace = 8;
 constexpr size_t FrontBytes = 64;
 
-#ifdef KERZONK_SANITIZED_BUILD
+#if KERZONK_SANITIZED
 // Resident memory means little under AddressSanitizer (shadow memory and
 // quarantine); any single allocation past 256 MB is a report instead.
 constexpr bool CheckResidentMemory = false;
