@@ -1,6 +1,8 @@
 #include "input/input.h"
 
+#include "input/key_bindings.h"
 #include "platform/platform.h"
+#include "shell/pause.h"
 
 uint8_t keyDirections = 0;
 uint8_t keyButton = ButtonNone;
@@ -10,48 +12,99 @@ int joystickPresent = 0;
 
 namespace {
 
-using platform::Key;
-
 // An axis reads right or down above the high threshold and left or up below
 // the low one; 1000..50000 is neutral. The low end is not mirrored on purpose.
 constexpr uint32_t AxisHigh = 50000;
 constexpr uint32_t AxisLow = 1000;
 constexpr uint32_t AxisCentre = 32767;
+constexpr uint32_t JoyButton1 = 1, JoyButton2 = 2;
 
-// A query that fails without filling in the sample reads as the stick at rest.
-platform::JoystickSample RestingSample() { return platform::JoystickSample{AxisCentre, AxisCentre, 0}; }
+// Whether each of these keys was held at the last sample, to see presses.
+bool pauseWasHeld = false;
+bool muteMusicWasHeld = false;
+bool muteEffectsWasHeld = false;
 
-bool Held(Key key) { return platform::controls().KeyHeld(key); }
+bool AnyHeld(const KeyList& keys) {
+  for (platform::KeyCode key : keys) {
+    if (platform::controls().KeyHeld(key)) return true;
+  }
+  return false;
+}
+
+// True on the sample at which the keys go from all up to one down.
+bool Pressed(bool held, bool& wasHeld) {
+  const bool pressed = held && !wasHeld;
+  wasHeld = held;
+  return pressed;
+}
+
+uint8_t KeyDirectionsOf(const PlayerKeys& keys) {
+  uint8_t directions = 0;
+  if (AnyHeld(keys.action[ActionLeft])) directions |= DirLeft;
+  if (AnyHeld(keys.action[ActionRight])) directions |= DirRight;
+  if (AnyHeld(keys.action[ActionDown])) directions |= DirDown;
+  if (AnyHeld(keys.action[ActionUp])) directions |= DirUp;
+  return directions;
+}
+
+bool HasKeys(const PlayerKeys& keys) {
+  for (const KeyList& list : keys.action) {
+    if (!list.empty()) return true;
+  }
+  return false;
+}
+
+uint8_t StickDirections(const platform::JoystickSample& pad) {
+  uint8_t directions = 0;
+  if (pad.x > AxisHigh) directions |= DirRight;
+  if (pad.x < AxisLow) directions |= DirLeft;
+  if (pad.y > AxisHigh) directions |= DirDown;
+  if (pad.y < AxisLow) directions |= DirUp;
+  return directions;
+}
 
 }  // namespace
 
-void DetectJoystick() {
-  platform::JoystickSample sample = RestingSample();
-  if (platform::controls().QueryJoystick(sample) == platform::JoystickResult::Ok) joystickPresent = 1;
+InputSample TakeInputSample() {
+  platform::controls().TakeInEvents();
+  const PlayerKeys& one = keyBindings.players[0];
+  const PlayerKeys& two = keyBindings.players[1];
+  InputSample sample;
+
+  // X is read after Z, so X wins when both are held.
+  sample.keyDirections = KeyDirectionsOf(one);
+  if (AnyHeld(one.action[ActionStepBack])) sample.keyButton = ButtonZ;
+  if (AnyHeld(one.action[ActionStepForward])) sample.keyButton = ButtonX;
+
+  // A pad that does not answer, pulled out included, reads as released.
+  platform::JoystickSample pad{AxisCentre, AxisCentre, 0, false};
+  const bool padAnswered = platform::controls().QueryJoystick(pad) == platform::JoystickResult::Ok;
+  if (!padAnswered) pad = platform::JoystickSample{AxisCentre, AxisCentre, 0, false};
+  sample.joyDirections = StickDirections(pad) | KeyDirectionsOf(two);
+  sample.joyButtons = pad.buttons;
+  if (AnyHeld(two.action[ActionStepBack])) sample.joyButtons |= JoyButton1;
+  if (AnyHeld(two.action[ActionStepForward])) sample.joyButtons |= JoyButton2;
+  sample.joystickPresent = padAnswered || HasKeys(two) ? 1 : 0;
+
+  const bool pauseHeld = AnyHeld(one.action[ActionPause]) || AnyHeld(two.action[ActionPause]) || pad.start;
+  sample.pauseRequested = Pressed(pauseHeld, pauseWasHeld);
+  return sample;
 }
 
-// An unplugged joystick keeps its last sample.
-void ReadJoystick() {
-  platform::JoystickSample sample = RestingSample();
-  if (platform::controls().QueryJoystick(sample) == platform::JoystickResult::Unplugged) return;
-  joyDirections = 0;
-  joyButtons = sample.buttons;
-  if (sample.x > AxisHigh) joyDirections |= DirRight;
-  if (sample.x < AxisLow) joyDirections |= DirLeft;
-  if (sample.y > AxisHigh) joyDirections |= DirDown;
-  if (sample.y < AxisLow) joyDirections |= DirUp;
+void ApplyInputSample(const InputSample& sample) {
+  keyDirections = sample.keyDirections;
+  keyButton = sample.keyButton;
+  joyDirections = sample.joyDirections;
+  joyButtons = sample.joyButtons;
+  joystickPresent = sample.joystickPresent;
+  if (sample.pauseRequested) TogglePause();
 }
 
-// X is read after Z, so X wins when both are held.
-void ReadKeyboard() {
-  keyDirections = 0;
-  keyButton = ButtonNone;
-  if (Held(Key::Left)) keyDirections |= DirLeft;
-  if (Held(Key::Right)) keyDirections |= DirRight;
-  if (Held(Key::Down)) keyDirections |= DirDown;
-  if (Held(Key::Up)) keyDirections |= DirUp;
-  if (Held(Key::Z)) keyButton = ButtonZ;
-  if (Held(Key::X)) keyButton = ButtonX;
+MutePresses TakeMutePresses() {
+  MutePresses presses;
+  presses.music = Pressed(AnyHeld(keyBindings.muteMusic), muteMusicWasHeld);
+  presses.effects = Pressed(AnyHeld(keyBindings.muteEffects), muteEffectsWasHeld);
+  return presses;
 }
 
 void ResetInputState() {
@@ -60,4 +113,8 @@ void ResetInputState() {
   joyDirections = 0;
   joyButtons = 0;
   joystickPresent = 0;
+  pauseWasHeld = false;
+  muteMusicWasHeld = false;
+  muteEffectsWasHeld = false;
+  keyBindings = DefaultKeyBindings();
 }

@@ -30,6 +30,10 @@ class MusicDevice {
   // Silence at once.
   virtual void Stop() = 0;
   virtual void Unload(int slot) = 0;
+  // 0..100 percent of the music's own level.
+  virtual void SetVolume(int percent) = 0;
+  // Holds the music where it is, or lets it go on.
+  virtual void Pause(bool paused) = 0;
   virtual void Close() = 0;
 };
 

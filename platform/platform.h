@@ -62,6 +62,17 @@ enum class DisplayResult : uint8_t {
   PaletteNotAttached,
 };
 
+// How the 640 x 480 picture fills the screen.
+enum class Scaling : uint8_t {
+  Integer,  // the largest whole multiple that fits, centred
+  Fit,      // as large as fits with its shape kept, centred
+};
+
+struct ScreenOptions {
+  bool fullScreen = true;  // false: a window
+  Scaling scaling = Scaling::Integer;
+};
+
 class Display {
  public:
   virtual ~Display() = default;
@@ -73,7 +84,10 @@ class Display {
   virtual void Close() = 0;
 };
 
-enum class Key : uint8_t { Left, Right, Down, Up, Z, X };
+// A key by its place on the keyboard, numbered as USB usage codes (SDL's
+// scancodes); platform/key_names.h turns names into codes.
+using KeyCode = uint16_t;
+constexpr int KeyCodeCount = 512;
 
 enum class JoystickResult : uint8_t { Ok, Unplugged, Error };
 
@@ -81,12 +95,17 @@ struct JoystickSample {
   uint32_t x = 0;        // 0 at the left end, 65535 at the right
   uint32_t y = 0;        // 0 at the top end, 65535 at the bottom
   uint32_t buttons = 0;  // bit 0 button 1, bit 1 button 2, ...
+  bool start = false;    // a pad's Start button
 };
 
 class Controls {
  public:
   virtual ~Controls() = default;
-  virtual bool KeyHeld(Key key) = 0;
+  // Takes in what the keyboard and the pads report now; called once before
+  // the keys and the pad of one sample are read.
+  virtual void TakeInEvents() = 0;
+  virtual bool KeyHeld(KeyCode key) = 0;
+  // The pad of the second player: Ok with its sample while one is connected.
   virtual JoystickResult QueryJoystick(JoystickSample& sample) = 0;
 };
 

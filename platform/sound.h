@@ -28,6 +28,8 @@ class SoundDevice {
   // Plays the slot from its start, cutting off its previous play.
   virtual void Restart(int slot) = 0;
   virtual void ReleaseVoice(int slot) = 0;
+  // Holds every voice where it is, or lets them go on.
+  virtual void Pause(bool paused) = 0;
   virtual void Close() = 0;
 };
 

@@ -1,8 +1,8 @@
 #include "audio/sound.h"
-#include "platform/platform.h"
 #include "rules/phases.h"
 #include "rules/state.h"
 #include "rules/well_access.h"
+#include "shell/logic_clock.h"
 
 namespace {
 constexpr uint8_t SubStepsPerRow = 8;
@@ -12,10 +12,10 @@ void FallTick(uint8_t player) {
   if (playerPhase[player] >= PhaseResolve) return;
 
   // Unsigned difference, so the clock may wrap between two sub-steps.
-  const uint32_t elapsed = platform::host().Ticks() - lastFallTime[player];
+  const uint32_t elapsed = LogicTicks() - lastFallTime[player];
   if (elapsed < static_cast<uint32_t>(fallInterval)) return;
 
-  lastFallTime[player] = platform::host().Ticks();
+  lastFallTime[player] = LogicTicks();
   ++fallStep[player];
 
   if (fallStep[player] == SubStepsPerRow && CellBelowPair(player) == CellEmpty) {

@@ -1,7 +1,7 @@
-#include "platform/platform.h"
 #include "rules/phases.h"
 #include "rules/state.h"
 #include "rules/well_access.h"
+#include "shell/logic_clock.h"
 
 namespace {
 constexpr int SpawnColumn = 4;
@@ -9,7 +9,7 @@ constexpr int SpawnColumn = 4;
 
 void PhaseSpawnHandler(uint8_t player) {
   // Reseeded before every spawn, so spawns within one second draw the same values.
-  SeedBlockRandom(static_cast<uint32_t>(platform::host().CalendarSeconds()));
+  SeedBlockRandom(static_cast<uint32_t>(LogicCalendarSeconds()));
 
   const int topRow = spawnRow[player];
   // Only the cell under the spawning top block decides whether the well is full.

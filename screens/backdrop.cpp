@@ -15,7 +15,7 @@ constexpr int MovingRows = 6, MovingColumns = 7;
 
 }  // namespace
 
-void DrawBackdrop() {
+void DrawStillBackdrop() {
   // Tiles past the right and bottom edges are not wholly on screen and draw nothing.
   for (int i = 0; i < FixedColumns; ++i) {
     for (int j = 0; j < FixedRows; ++j) {
@@ -29,6 +29,10 @@ void DrawBackdrop() {
                         pictureSurfaces[layout::SpritePicture], layout::BackdropMovingTile, CopyKeyed);
     }
   }
+}
+
+void DrawBackdrop() {
+  DrawStillBackdrop();
   if (--bgScrollX < -(TileWidth - 1)) bgScrollX = 0;
   if (--bgScrollY < -(TileHeight - 1)) bgScrollY = 0;
 }

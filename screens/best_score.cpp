@@ -1,7 +1,7 @@
 #include "screens/best_score.h"
 
 #include "platform/regular_file.h"
-#include "shell/file_names.h"
+#include "screens/best_score_folder.h"
 
 int bestScore = 0;
 
@@ -46,12 +46,13 @@ int32_t DecodeBestScore(const std::vector<uint8_t>& bytes) {
 void ReadBestScore() {
   // Only the first bytes make the value, so only they are read.
   std::vector<uint8_t> bytes;
-  if (platform::ReadRegularFilePrefix(BestScoreFileName, MaxStoredBytes, bytes) != platform::FileReadResult::Ok) return;
+  if (platform::ReadRegularFilePrefix(BestScorePath().c_str(), MaxStoredBytes, bytes) != platform::FileReadResult::Ok) return;
   bestScore = DecodeBestScore(bytes);
 }
 
 void WriteBestScore(int value) {
+  if (!MakeBestScoreFolder()) return;
   // The old file is replaced only once the new one is complete and on disk,
   // so an interrupted save never loses the record.
-  platform::ReplaceRegularFile(BestScoreFileName, BestScoreTempFileName, EncodeBestScore(value));
+  platform::ReplaceRegularFile(BestScorePath().c_str(), BestScoreTempPath().c_str(), EncodeBestScore(value));
 }

@@ -4,11 +4,11 @@
 
 #include "audio/music.h"
 #include "audio/sound.h"
-#include "platform/platform.h"
 #include "rules/phases.h"
 #include "screens/best_score.h"
 #include "screens/caption_motion.h"
 #include "screens/sprite_layout.h"
+#include "shell/logic_clock.h"
 #include "shell/scenes.h"
 #include "video/blit.h"
 #include "video/picture.h"
@@ -31,7 +31,7 @@ int CaptionX(uint8_t player) { return currentScene == SceneSolo ? SoloCaptionX :
 
 void ScatterWell(uint8_t player) {
   // Reseeded every frame; the draws are used only on the first.
-  SeedBlockRandom(static_cast<uint32_t>(platform::host().CalendarSeconds()));
+  SeedBlockRandom(static_cast<uint32_t>(LogicCalendarSeconds()));
   for (int i = 0; i < WellRows; ++i) {
     for (int j = 0; j < WellColumns; ++j) {
       if (scatterInitDone == 0) {

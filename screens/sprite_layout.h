@@ -38,9 +38,10 @@ constexpr Rect IntroCaption2{0, 298, 236, 372};
 constexpr Rect GameOverCaption{0, 142, 359, 221};
 constexpr Rect SoloSidePanel{576, 0, 640, 480};
 
-// Picture 2: the fixed backdrop tile and the versus panel.
+// Picture 2: the fixed backdrop tile, the versus panel and the pause caption.
 constexpr Rect BackdropFixedTile{98, 1, 226, 121};
 constexpr Rect VersusSidePanel{0, 0, 64, 480};
+constexpr Rect PauseCaption{240, 0, 448, 64};
 
 constexpr int CellSpriteCount = 76;
 

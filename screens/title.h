@@ -22,7 +22,10 @@ extern int menuCursorTick;
 extern uint8_t menuCursorOffset;
 
 void TitleScene();
+// Draws the backdrop and moves its scrolling layer on by one step.
 void DrawBackdrop();
+// Draws the backdrop where it stands.
+void DrawStillBackdrop();
 void DrawWavyLogo();
 void DrawBouncingLogo();
 void TitleMenu();

@@ -7,9 +7,12 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 PACKAGES=(
   clang libclang-rt-14-dev
   g++ cmake pkg-config
-  libsdl2-dev libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
+  libsdl2-dev libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont libinih-dev
+  libpng-dev libcli11-dev
   libgtest-dev libbenchmark-dev
+  libcli11-dev
   xvfb xauth xdotool x11-utils imagemagick sox
+  dpkg-dev file lintian desktop-file-utils appstream man-db
 )
 
 as_root() {

@@ -1,10 +1,13 @@
 #include "audio/music.h"
 #include "audio/sound.h"
+#include "audio/volume.h"
 #include "input/input.h"
 #include "platform/platform.h"
+#include "screens/pause_screen.h"
 #include "shell/app.h"
 #include "shell/clock.h"
 #include "shell/file_names.h"
+#include "shell/pause.h"
 #include "shell/scenes.h"
 #include "video/display.h"
 #include "video/picture.h"
@@ -27,12 +30,23 @@ void RestoreSurfaces() {
   for (int i = 0; i < PictureCount; ++i) RestorePicture(PictureFileNames[i], pictureSurfaces[i]);
 }
 
+void HandleMuteKeys() {
+  const MutePresses presses = TakeMutePresses();
+  if (presses.music) ToggleMusicMute();
+  if (presses.effects) ToggleEffectsMute();
+}
+
 // The handler acts on the input sampled at the end of the previous frame.
+// While paused no handler runs: the paused picture is drawn instead.
 void RunFrame() {
   if (surfacesLost == 1) RestoreSurfaces();
-  CallSceneHandler(currentScene);
-  if (joystickPresent == 1) ReadJoystick();
-  ReadKeyboard();
+  if (gamePaused) {
+    DrawPausedGame();
+  } else {
+    CallSceneHandler(currentScene);
+  }
+  ApplyInputSample(TakeInputSample());
+  HandleMuteKeys();
   FlipScreen();
   WaitNextFrame();
 }
@@ -78,7 +92,6 @@ bool RunLoopPass(int& exitCode) {
 }
 
 int RunFrameLoop() {
-  DetectJoystick();
   int exitCode = 0;
   while (RunLoopPass(exitCode)) {
   }

@@ -1,8 +1,26 @@
-// The game: no command line; its files are read from the current directory.
-#include "platform/sdl/sdl_backend.h"
-#include "shell/app.h"
+// The game: reads its command line and the player's settings, finds its data
+// folder and runs there.
+#include <iostream>
 
-int main() {
-  platform::InstallSdlBackend();
+#include "launch/data_folder.h"
+#include "launch/options.h"
+#include "platform/sdl/sdl_backend.h"
+#include "settings/settings.h"
+#include "shell/app.h"
+#include "shell/file_names.h"
+
+int main(int argc, char** argv) {
+  launch::LaunchOptions options;
+  if (const std::optional<int> exitCode = launch::ParseCommandLine(argc, argv, options, std::cout, std::cerr)) {
+    return *exitCode;
+  }
+  const std::string settingsPath = SettingsFilePath();
+  Settings settings = LoadSettings(settingsPath, std::cerr);
+  ApplySettings(settings);
+  RememberMuteStatesIn(settingsPath);
+  // --window and --fullscreen win over the settings file.
+  if (options.startInWindow) settings.screen.fullScreen = !*options.startInWindow;
+  launch::EnterDataFolder(options.dataFolder, std::cerr);
+  platform::InstallSdlBackend({settings.screen, WindowIconFileName});
   return RunApplication();
 }

@@ -2,11 +2,14 @@
 
 #include "audio/music.h"
 #include "audio/sound.h"
+#include "audio/volume.h"
 #include "input/input.h"
 #include "rules/state.h"
 #include "screens/screens.h"
 #include "shell/app.h"
 #include "shell/clock.h"
+#include "shell/logic_clock.h"
+#include "shell/pause.h"
 #include "shell/scenes.h"
 #include "video/display.h"
 
@@ -15,6 +18,9 @@ void ResetGameState() {
   ReleaseSound(EffectCount);
   ResetVideoState();
   ResetInputState();
+  ResetVolumeState();
+  ResetLogicClock();
+  gamePaused = false;
   ResetRulesState();
   ResetScreensState();
   currentScene = SceneTitle;

@@ -1,5 +1,6 @@
 #include "audio/music.h"
 #include "audio/sound.h"
+#include "audio/volume.h"
 #include "platform/platform.h"
 #include "shell/app.h"
 #include "shell/file_names.h"
@@ -37,7 +38,7 @@ int StartSound() {
   for (int i = 0; i < EffectCount; ++i) {
     if (LoadEffect(EffectFileNames[i], i) == 0) return 0;
   }
-  for (int i = 0; i < EffectCount; ++i) SetEffectVolume(i, EffectVolume);
+  ApplyEffectsVolume();
   return 1;
 }
 
@@ -55,6 +56,7 @@ int StartMusicDevice() {
       return 0;
     }
   }
+  ApplyMusicVolume();
   StartMusic(MusicTitle, MusicRepeats);
   return 1;
 }

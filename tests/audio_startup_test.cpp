@@ -7,6 +7,7 @@
 
 #include "audio/music.h"
 #include "audio/sound.h"
+#include "audio/volume.h"
 #include "platform/bitmap_file.h"
 #include "shell/app.h"
 #include "shell/file_names.h"
@@ -84,6 +85,16 @@ TEST_F(AudioStartup, StartsTheTitleMusicAtOnce) {
   EXPECT_EQ(headless.music.changes[0].repeats, 65025);
   EXPECT_TRUE(headless.music.changes[0].immediate);
   EXPECT_EQ(headless.sound.volume[0], -800);
+}
+
+TEST_F(AudioStartup, HandsThePlayersVolumesToTheDevices) {
+  WriteGameMusic();
+  effectsVolume = 10;
+  musicVolume = 30;
+  musicMuted = true;
+  ASSERT_EQ(InitApplication(), 1);
+  for (int slot = 0; slot < EffectCount; ++slot) EXPECT_EQ(headless.sound.volume[slot], EffectVolume - 2000);
+  EXPECT_EQ(headless.music.volume, 0);
 }
 
 TEST_F(AudioStartup, MissingGameMusicShowsTwoNoticesAndEnds) {

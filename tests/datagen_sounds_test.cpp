@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <complex>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -85,6 +86,56 @@ double ZeroCrossingsPerSecond(const Wave& wave) {
     if ((wave.samples[i - 1] < 0) != (wave.samples[i] < 0)) ++crossings;
   }
   return crossings / wave.Seconds();
+}
+
+// |X(k)|^2 of the samples' discrete Fourier transform, zero-padded to a power
+// of two, for k = 0 .. N/2 (an iterative radix-2 transform).
+std::vector<double> PowerSpectrum(const std::vector<int16_t>& samples) {
+  size_t size = 1;
+  while (size < samples.size()) size *= 2;
+  std::vector<std::complex<double>> x(size);
+  for (size_t i = 0; i < samples.size(); ++i) x[i] = samples[i];
+  for (size_t i = 1, j = 0; i < size; ++i) {
+    size_t bit = size >> 1;
+    for (; (j & bit) != 0; bit >>= 1) j ^= bit;
+    j ^= bit;
+    if (i < j) std::swap(x[i], x[j]);
+  }
+  for (size_t length = 2; length <= size; length *= 2) {
+    const std::complex<double> step = std::polar(1.0, -2.0 * M_PI / static_cast<double>(length));
+    for (size_t start = 0; start < size; start += length) {
+      std::complex<double> turn = 1.0;
+      for (size_t k = 0; k < length / 2; ++k, turn *= step) {
+        const std::complex<double> even = x[start + k];
+        const std::complex<double> odd = x[start + k + length / 2] * turn;
+        x[start + k] = even + odd;
+        x[start + k + length / 2] = even - odd;
+      }
+    }
+  }
+  std::vector<double> power(size / 2 + 1);
+  for (size_t k = 0; k < power.size(); ++k) power[k] = std::norm(x[k]);
+  return power;
+}
+
+// How an effect's energy spreads over frequency: the share of it above a
+// split frequency, and its centroid (the energy-weighted mean frequency).
+struct Balance {
+  double shareAbove = 0;
+  double centroidHz = 0;
+};
+
+Balance SpectralBalance(const Wave& wave, double splitHz) {
+  const std::vector<double> power = PowerSpectrum(wave.samples);
+  const double binHz = wave.samplesPerSec / (2.0 * static_cast<double>(power.size() - 1));
+  double total = 0, above = 0, weighted = 0;
+  for (size_t k = 0; k < power.size(); ++k) {
+    const double hz = static_cast<double>(k) * binHz;
+    total += power[k];
+    weighted += power[k] * hz;
+    if (hz > splitHz) above += power[k];
+  }
+  return Balance{above / total, weighted / total};
 }
 
 class GeneratedEffects : public testing::Test {
@@ -187,6 +238,49 @@ TEST_F(GeneratedEffects, DifferFromEachOther) {
       const double pitchRatio = std::abs(std::log(ZeroCrossingsPerSecond(waves[a]) / ZeroCrossingsPerSecond(waves[b])));
       EXPECT_GT(lengthRatio + pitchRatio, 0.3) << EffectFileNames[a] << " and " << EffectFileNames[b];
     }
+  }
+}
+
+// The balance measure: the share of an effect's energy, taken from the power
+// spectrum of all its samples, that lies above 200 Hz. Below that an effect
+// sinks under the music's bass line and the roll-off of small speakers.
+TEST_F(GeneratedEffects, AtLeastHalfOfEachOnesEnergyLiesAbove200Hz) {
+  // The measure itself first: pure tones fall on the side they belong to.
+  for (const auto& [hz, above] : {std::pair{100.0, false}, {400.0, true}}) {
+    Wave tone;
+    tone.samplesPerSec = 44100;
+    for (int i = 0; i < 22050; ++i) {
+      tone.samples.push_back(static_cast<int16_t>(8000 * std::sin(2 * M_PI * hz * i / 44100)));
+    }
+    EXPECT_NEAR(SpectralBalance(tone, 200.0).shareAbove, above ? 1.0 : 0.0, 0.01) << hz << " Hz";
+  }
+  for (int i = 0; i < 8; ++i) {
+    EXPECT_GE(SpectralBalance(waves[i], 200.0).shareAbove, 0.5) << EffectFileNames[i];
+  }
+}
+
+double ShareOfEnergy(const Wave& wave, size_t from, size_t to) {
+  double part = 0, total = 0;
+  for (size_t i = 0; i < wave.samples.size(); ++i) {
+    const double energy = static_cast<double>(wave.samples[i]) * wave.samples[i];
+    total += energy;
+    if (i >= from && i < to) part += energy;
+  }
+  return part / total;
+}
+
+TEST_F(GeneratedEffects, TheLandingStaysAThudAndTheRaiseARumble) {
+  // Both are heard as weight rather than as notes: low, though not too low.
+  for (int effect : {SfxLand, SfxRaise}) {
+    EXPECT_GE(1.0 - SpectralBalance(waves[effect], 800.0).shareAbove, 0.8) << EffectFileNames[effect];
+  }
+  // A thud is over almost at once.
+  EXPECT_GE(ShareOfEnergy(waves[SfxLand], 0, 4410), 0.9);
+  // A rumble keeps going: each of its first three quarters carries a fair part.
+  const Wave& raise = waves[SfxRaise];
+  const size_t quarter = raise.samples.size() / 4;
+  for (size_t part = 0; part < 3; ++part) {
+    EXPECT_GE(ShareOfEnergy(raise, part * quarter, (part + 1) * quarter), 0.2) << "quarter " << part + 1;
   }
 }
 

@@ -5,12 +5,15 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <thread>
+
+#include "platform/png_file.h"
 
 namespace fs = std::filesystem;
 
@@ -34,9 +37,51 @@ ScratchFolder::~ScratchFolder() {
 
 fs::path BuiltGameFolder() { return KERZONK_GAME_DIR; }
 
-fs::path CopyGameFolder(const ScratchFolder& scratch) {
+fs::path BuildFolder() { return KERZONK_BUILD_DIR; }
+
+int InstallGame(const fs::path& prefix, const fs::path& outputStem) {
+  fs::create_directories(prefix);
+  return Run({KERZONK_CMAKE, "--install", BuildFolder().string(), "--prefix", prefix.string()}, {}, prefix, outputStem);
+}
+
+std::string FindProgram(const std::string& name) {
+  const char* path = std::getenv("PATH");
+  const std::string folders = path ? path : "/usr/bin:/bin";
+  size_t start = 0;
+  while (start <= folders.size()) {
+    const size_t end = std::min(folders.find(':', start), folders.size());
+    const fs::path candidate = fs::path(folders.substr(start, end - start)) / name;
+    if (access(candidate.c_str(), X_OK) == 0) return candidate.string();
+    start = end + 1;
+  }
+  return "";
+}
+
+std::map<std::string, std::string> HeadlessDrivers(const fs::path& folder) {
+  // In a sanitizer build, leaks inside the system's SDL and synthesiser
+  // libraries at exit would otherwise turn into error output and exit codes.
+  return {{"SDL_VIDEODRIVER", "dummy"},
+          {"SDL_AUDIODRIVER", "disk"},
+          {"SDL_DISKAUDIOFILE", (folder / "audio.raw").string()},
+          {"SDL_DISKAUDIODELAY", "16"},
+          {"ASAN_OPTIONS", "detect_leaks=0"}};
+}
+
+std::string WithoutDiskDriverBanner(const std::string& errors) {
+  std::istringstream lines(errors);
+  std::string kept, line;
+  while (std::getline(lines, line)) {
+    const bool banner = line.rfind("CRITICAL: ", 0) == 0 &&
+                        (line.find("SDL disk i/o audio driver") != std::string::npos ||
+                         line.find("Writing to file [") != std::string::npos);
+    if (!banner) kept += line + '\n';
+  }
+  return kept;
+}
+
+fs::path CopyGameFolder(const ScratchFolder& scratch, const fs::path& from) {
   const fs::path copy = scratch.Path() / "game";
-  fs::copy(BuiltGameFolder(), copy, fs::copy_options::recursive);
+  fs::copy(from, copy, fs::copy_options::recursive);
   fs::remove(copy / "scor");
   return copy;
 }
@@ -44,6 +89,8 @@ fs::path CopyGameFolder(const ScratchFolder& scratch) {
 Child::Child(const std::vector<std::string>& argv, const std::map<std::string, std::string>& environment,
              const fs::path& folder, const fs::path& outputStem)
     : outPath_(outputStem.string() + ".out"), errPath_(outputStem.string() + ".err") {
+  // The game's settings file goes into the test's folder, never the user's own.
+  const std::string configFolder = (folder / ".config").string();
   pid_ = fork();
   if (pid_ != 0) return;
   // In the child: only async-signal-safe steps from here on, apart from setenv.
@@ -54,6 +101,7 @@ Child::Child(const std::vector<std::string>& argv, const std::map<std::string, s
   dup2(nothing, 0);
   dup2(out, 1);
   dup2(err, 2);
+  setenv("XDG_CONFIG_HOME", configFolder.c_str(), 1);
   for (const auto& [name, value] : environment) setenv(name.c_str(), value.c_str(), 1);
   std::vector<char*> args;
   for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
@@ -138,15 +186,36 @@ void WriteFile(const fs::path& path, const std::string& text) {
   file << text;
 }
 
-std::string FileHash(const fs::path& path) {
-  uint64_t hash = 0xcbf29ce484222325ull;
-  for (unsigned char c : ReadFile(path)) {
-    hash ^= c;
+namespace {
+
+constexpr uint64_t HashStart = 0xcbf29ce484222325ull;
+
+uint64_t AddToHash(uint64_t hash, const void* bytes, size_t size) {
+  for (size_t i = 0; i < size; ++i) {
+    hash ^= static_cast<const unsigned char*>(bytes)[i];
     hash *= 0x100000001b3ull;
   }
+  return hash;
+}
+
+std::string Hex(uint64_t hash) {
   char hex[17];
   std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
   return hex;
+}
+
+}  // namespace
+
+std::string FileHash(const fs::path& path) {
+  const std::string bytes = ReadFile(path);
+  return Hex(AddToHash(HashStart, bytes.data(), bytes.size()));
+}
+
+std::string PixelHash(const fs::path& path) {
+  platform::PngPicture picture;
+  if (!platform::ReadPng(path.string(), picture)) return "unreadable";
+  const std::string size = std::to_string(picture.width) + "x" + std::to_string(picture.height);
+  return Hex(AddToHash(AddToHash(HashStart, size.data(), size.size()), picture.rgba.data(), picture.rgba.size()));
 }
 
 }  // namespace e2e

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <thread>
 
+#include "settings/settings.h"
 #include "shell/file_names.h"
 #include "tests/e2e_support.h"
 
@@ -17,18 +18,15 @@ namespace {
 constexpr int RunMs = 2000;
 constexpr int EndMs = 10000;
 
-using e2e::HeadlessDrivers;
-using e2e::WithoutDiskDriverBanner;
-
 // Starts the game, lets it run, then ends it as the system would at shutdown.
 void RunsAndEndsOnSigterm(const e2e::ScratchFolder& scratch, const fs::path& game) {
-  e2e::Child child({(game / "kerzonk").string()}, HeadlessDrivers(scratch.Path()), game, scratch.Path() / "game");
+  e2e::Child child({(game / "kerzonk").string()}, e2e::HeadlessDrivers(scratch.Path()), game, scratch.Path() / "game");
   ASSERT_TRUE(child.Started());
   std::this_thread::sleep_for(std::chrono::milliseconds(RunMs));
   ASSERT_TRUE(child.Running()) << child.Errors();
   child.Signal(SIGTERM);
   EXPECT_EQ(child.Wait(EndMs), 0);
-  EXPECT_EQ(WithoutDiskDriverBanner(child.Errors()), "");
+  EXPECT_EQ(e2e::WithoutDiskDriverBanner(child.Errors()), "");
 }
 
 TEST(GameBinary, RunsTwoSecondsAndEndsCleanlyOnSigterm) {
@@ -44,6 +42,31 @@ TEST(GameBinary, RunsWithAnUnwritableBestScoreFile) {
   RunsAndEndsOnSigterm(scratch, game);
 }
 
+// The test's own config folder holds the settings file (see e2e::Child).
+fs::path SettingsFileOf(const fs::path& game) { return game / ".config" / "kerzonk" / "kerzonk.ini"; }
+
+TEST(GameBinary, WritesTheCommentedSettingsFileAtFirstStart) {
+  e2e::ScratchFolder scratch;
+  const fs::path game = e2e::CopyGameFolder(scratch);
+  RunsAndEndsOnSigterm(scratch, game);
+  EXPECT_EQ(e2e::ReadFile(SettingsFileOf(game)), DefaultSettingsText());
+}
+
+TEST(GameBinary, ReportsABadSettingsLineAndStartsAnyway) {
+  e2e::ScratchFolder scratch;
+  const fs::path game = e2e::CopyGameFolder(scratch);
+  fs::create_directories(SettingsFileOf(game).parent_path());
+  e2e::WriteFile(SettingsFileOf(game), "[display]\nfull_screen = no\n[sound]\nmusic_volume = 300\n");
+  e2e::Child child({(game / "kerzonk").string()}, e2e::HeadlessDrivers(scratch.Path()), game, scratch.Path() / "game");
+  std::this_thread::sleep_for(std::chrono::milliseconds(RunMs));
+  ASSERT_TRUE(child.Running()) << child.Errors();
+  child.Signal(SIGTERM);
+  EXPECT_EQ(child.Wait(EndMs), 0);
+  EXPECT_EQ(e2e::WithoutDiskDriverBanner(child.Errors()),
+            SettingsFileOf(game).string() +
+                ":4: music_volume is a whole number from 0 to 100, not \"300\"; the entry keeps its default\n");
+}
+
 struct MissingFile {
   const char* file;
   std::vector<std::string> notices;
@@ -57,7 +80,7 @@ TEST_P(GameBinaryMissingFile, ShowsItsNoticesAndExitsWithOne) {
   e2e::ScratchFolder scratch;
   const fs::path game = e2e::CopyGameFolder(scratch);
   fs::remove(game / fs::u8path(GetParam().file));
-  e2e::Child child({(game / "kerzonk").string()}, HeadlessDrivers(scratch.Path()), game, scratch.Path() / "game");
+  e2e::Child child({(game / "kerzonk").string()}, e2e::HeadlessDrivers(scratch.Path()), game, scratch.Path() / "game");
   EXPECT_EQ(child.Wait(EndMs), 1);
   const std::string shown = child.Output() + child.Errors();
   size_t from = 0;

@@ -53,7 +53,9 @@ class GameProcess : public testing::Test {
   void ProvideFolder(const char* name) { fs::create_directory_symlink(GameFolder / name, folder / name); }
 
   void Start() {
-    std::vector<std::string> variables = {"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=dummy"};
+    // The first of two equal names counts: the settings file stays in the test's folder.
+    std::vector<std::string> variables = {"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=dummy",
+                                          "XDG_CONFIG_HOME=" + (folder / ".config").string()};
     for (char** entry = environ; *entry != nullptr; ++entry) variables.emplace_back(*entry);
     std::vector<char*> environment;
     for (std::string& variable : variables) environment.push_back(variable.data());

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <thread>
 
+#include "shell/file_names.h"
 #include "video/surface.h"
 #include "tests/e2e_support.h"
 
@@ -16,25 +17,12 @@ namespace {
 
 constexpr int Width = 640, Height = 480;
 
-std::string FindProgram(const std::string& name) {
-  const char* path = std::getenv("PATH");
-  std::string folders = path ? path : "/usr/bin:/bin";
-  size_t start = 0;
-  while (start <= folders.size()) {
-    const size_t end = std::min(folders.find(':', start), folders.size());
-    const fs::path candidate = fs::path(folders.substr(start, end - start)) / name;
-    if (access(candidate.c_str(), X_OK) == 0) return candidate.string();
-    start = end + 1;
-  }
-  return "";
-}
-
 void Pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
 // The screen's pixels as red, green, blue bytes.
 std::vector<uint8_t> RawColours(const fs::path& png, const fs::path& scratch) {
   const fs::path raw = scratch / (png.stem().string() + ".rgb");
-  e2e::Run({FindProgram("convert"), png.string(), "-depth", "8", "rgb:" + raw.string()}, {}, scratch,
+  e2e::Run({e2e::FindProgram("convert"), png.string(), "-depth", "8", "rgb:" + raw.string()}, {}, scratch,
            scratch / "convert");
   const std::string bytes = e2e::ReadFile(raw);
   return std::vector<uint8_t>(bytes.begin(), bytes.end());
@@ -58,12 +46,12 @@ class GameInXvfb : public testing::Test {
  protected:
   void SetUp() override {
     for (const char* tool : {"Xvfb", "xdotool", "import", "convert"}) {
-      if (FindProgram(tool).empty()) GTEST_SKIP() << tool << " is not installed";
+      if (e2e::FindProgram(tool).empty()) GTEST_SKIP() << tool << " is not installed";
     }
     // The server picks a free display itself and writes its number to its output,
     // so that test runs sharing the machine never meet on one display.
     server_ = std::make_unique<e2e::Child>(
-        std::vector<std::string>{FindProgram("Xvfb"), "-displayfd", "1", "-screen", "0", "640x480x24", "-nolisten",
+        std::vector<std::string>{e2e::FindProgram("Xvfb"), "-displayfd", "1", "-screen", "0", "640x480x24", "-nolisten",
                                  "tcp"},
         std::map<std::string, std::string>{}, scratch_.Path(), scratch_.Path() / "xvfb");
     for (int tries = 0; tries < 200 && server_->Output().find('\n') == std::string::npos; ++tries) Pause(50);
@@ -88,8 +76,32 @@ class GameInXvfb : public testing::Test {
 
   fs::path Screenshot(const std::string& name) {
     const fs::path file = scratch_.Path() / (name + ".png");
-    Tool({FindProgram("import"), "-window", "root", file.string()});
+    Tool({e2e::FindProgram("import"), "-window", "root", file.string()});
     return file;
+  }
+
+  e2e::Child StartGame(const fs::path& game) {
+    return e2e::Child({(game / "kerzonk").string()},
+                      {{"DISPLAY", display_},
+                       {"SDL_AUDIODRIVER", "disk"},
+                       {"SDL_DISKAUDIOFILE", (scratch_.Path() / "audio.raw").string()},
+                       {"ASAN_OPTIONS", "detect_leaks=0"}},
+                      game, scratch_.Path() / "kerzonk");
+  }
+
+  void Press(const char* key) {
+    // The pointer over the window gives it the keyboard in a server without a window manager.
+    Tool({e2e::FindProgram("xdotool"), "mousemove", "320", "240"});
+    Tool({e2e::FindProgram("xdotool"), "keydown", key, "sleep", "0.3", "keyup", key});
+  }
+
+  // The share of the solo well and its side panel that looks as in the replay
+  // runner's solo game: high in a game, low on the title.
+  double SoloShare(const fs::path& screenshot, const fs::path& game) {
+    const fs::path replay = scratch_.Path() / "replay.png";
+    if (!fs::exists(replay)) ReplaySoloShot(game);
+    return SameShare(RawColours(screenshot, scratch_.Path()), RawColours(replay, scratch_.Path()),
+                     Rect{140, 0, 500, 480});
   }
 
   // The same scene from the replay runner, a few seconds into a solo game.
@@ -103,6 +115,37 @@ class GameInXvfb : public testing::Test {
     return shot;
   }
 
+  // The game on this server, with its sound going to a file.
+  std::unique_ptr<e2e::Child> StartGame(const fs::path& program, const fs::path& folder, const fs::path& userData,
+                                        const std::vector<std::string>& arguments = {}) {
+    std::vector<std::string> argv = {program.string()};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    return std::make_unique<e2e::Child>(argv,
+                                        std::map<std::string, std::string>{
+                                            {"DISPLAY", display_},
+                                            {"XDG_DATA_HOME", userData.string()},
+                                            {"SDL_AUDIODRIVER", "disk"},
+                                            {"SDL_DISKAUDIOFILE", (scratch_.Path() / "audio.raw").string()},
+                                            {"ASAN_OPTIONS", "detect_leaks=0"}},
+                                        folder, scratch_.Path() / "kerzonk");
+  }
+
+  // Starts a solo game and holds Down until the best-score file changes
+  // (the game is over and back at the title) or a minute and a half passes;
+  // then Escape ends the program. A game played so may end at 0, which is
+  // saved only over a file too short to hold a score, so one is put there first.
+  void PlaySoloGameHoldingDown(e2e::Child& game, const fs::path& scoreFile) {
+    fs::create_directories(scoreFile.parent_path());
+    e2e::WriteFile(scoreFile, "\x01");
+    Pause(2500);
+    ASSERT_TRUE(game.Running()) << game.Errors();
+    Tool({e2e::FindProgram("xdotool"), "mousemove", "320", "240"});
+    Tool({e2e::FindProgram("xdotool"), "keydown", "z", "sleep", "0.3", "keyup", "z", "sleep", "0.5", "keydown", "Down"});
+    for (int waited = 0; waited < 90000 && e2e::ReadFile(scoreFile) == "\x01"; waited += 250) Pause(250);
+    Tool({e2e::FindProgram("xdotool"), "keyup", "Down", "key", "Escape"});
+    EXPECT_EQ(game.Wait(10000), 0) << game.Errors();
+  }
+
   e2e::ScratchFolder scratch_;
   std::string display_;
   std::unique_ptr<e2e::Child> server_;
@@ -110,19 +153,12 @@ class GameInXvfb : public testing::Test {
 
 TEST_F(GameInXvfb, KeysStartASoloGameAndEscapeEndsTheProgram) {
   const fs::path game = e2e::CopyGameFolder(scratch_);
-  e2e::Child kerzonk({(game / "kerzonk").string()},
-                     {{"DISPLAY", display_},
-                      {"SDL_AUDIODRIVER", "disk"},
-                      {"SDL_DISKAUDIOFILE", (scratch_.Path() / "audio.raw").string()},
-                      {"ASAN_OPTIONS", "detect_leaks=0"}},
-                     game, scratch_.Path() / "kerzonk");
+  e2e::Child kerzonk = StartGame(game);
   Pause(2500);
   ASSERT_TRUE(kerzonk.Running()) << kerzonk.Errors();
   const fs::path title = Screenshot("title");
 
-  // The pointer over the window gives it the keyboard in a server without a window manager.
-  Tool({FindProgram("xdotool"), "mousemove", "320", "240"});
-  Tool({FindProgram("xdotool"), "keydown", "z", "sleep", "0.3", "keyup", "z"});
+  Press("z");
   Pause(4000);
   const fs::path playing = Screenshot("playing");
 
@@ -138,8 +174,68 @@ TEST_F(GameInXvfb, KeysStartASoloGameAndEscapeEndsTheProgram) {
   EXPECT_GT(playingShare, 0.7) << "title " << titleShare;
   EXPECT_LT(titleShare, 0.2) << "playing " << playingShare;
 
-  Tool({FindProgram("xdotool"), "key", "Escape"});
+  Tool({e2e::FindProgram("xdotool"), "key", "Escape"});
   EXPECT_EQ(kerzonk.Wait(10000), 0);
+}
+
+TEST_F(GameInXvfb, SettingsFileRebindsTheConfirmKey) {
+  const fs::path game = e2e::CopyGameFolder(scratch_);
+  const fs::path settings = game / ".config" / "kerzonk" / "kerzonk.ini";
+  fs::create_directories(settings.parent_path());
+  e2e::WriteFile(settings, "[player1]\nstep_back = Space\nstep_forward =\n");
+  e2e::Child kerzonk = StartGame(game);
+  Pause(2500);
+  ASSERT_TRUE(kerzonk.Running()) << kerzonk.Errors();
+
+  Press("z");
+  Pause(1500);
+  const double afterZ = SoloShare(Screenshot("after_z"), game);
+  Press("space");
+  Pause(4000);
+  const double afterSpace = SoloShare(Screenshot("after_space"), game);
+  EXPECT_LT(afterZ, 0.2) << "Z no longer confirms";
+  EXPECT_GT(afterSpace, 0.7) << "Space confirms instead";
+
+  Tool({e2e::FindProgram("xdotool"), "key", "Escape"});
+  EXPECT_EQ(kerzonk.Wait(10000), 0);
+  EXPECT_EQ(kerzonk.Errors().find("kerzonk.ini:"), std::string::npos) << kerzonk.Errors();
+}
+
+// The installed game, started from an unrelated folder as the desktop menu
+// would: its window carries the class the desktop entry names and the icon,
+// and a finished solo game saves in the player's folder, not in the prefix.
+TEST_F(GameInXvfb, TheInstalledGameKeepsItsBestScoreInThePlayersFolder) {
+  const fs::path prefix = scratch_.Path() / "prefix", userData = scratch_.Path() / "user-data";
+  ASSERT_EQ(e2e::InstallGame(prefix, scratch_.Path() / "install"), 0) << e2e::ReadFile(scratch_.Path() / "install.err");
+  auto game = StartGame(prefix / "games" / "kerzonk", scratch_.Path(), userData);
+  Pause(2500);
+  const fs::path found = scratch_.Path() / "search";
+  e2e::Run({e2e::FindProgram("xdotool"), "search", "--class", "kerzonk"}, {{"DISPLAY", display_}}, scratch_.Path(), found);
+  const std::string window = e2e::ReadFile(found.string() + ".out");
+  ASSERT_FALSE(window.empty()) << "no window of class kerzonk";
+  if (const std::string xprop = e2e::FindProgram("xprop"); !xprop.empty()) {
+    const fs::path properties = scratch_.Path() / "xprop";
+    e2e::Run({xprop, "-id", window.substr(0, window.find('\n')), "WM_CLASS", "_NET_WM_ICON"}, {{"DISPLAY", display_}},
+             scratch_.Path(), properties);
+    const std::string text = e2e::ReadFile(properties.string() + ".out");
+    EXPECT_NE(text.find("WM_CLASS(STRING) = \"kerzonk\", \"kerzonk\""), std::string::npos) << text;
+    EXPECT_NE(text.find("_NET_WM_ICON(CARDINAL) = \tIcon (64 x 64)"), std::string::npos) << text.substr(0, 200);
+  }
+
+  const fs::path scoreFile = userData / "kerzonk" / BestScoreFileName;
+  PlaySoloGameHoldingDown(*game, scoreFile);
+  const std::string saved = e2e::ReadFile(scoreFile);
+  EXPECT_GE(saved.size(), 4u) << "no score was saved";
+  EXPECT_FALSE(fs::exists(prefix / "share" / "games" / "kerzonk" / BestScoreFileName));
+  EXPECT_FALSE(fs::exists(scratch_.Path() / BestScoreFileName));
+}
+
+TEST_F(GameInXvfb, APortableCopyKeepsItsBestScoreBesideItsData) {
+  const fs::path game = e2e::CopyGameFolder(scratch_), userData = scratch_.Path() / "user-data";
+  auto kerzonk = StartGame(game / "kerzonk", scratch_.Path(), userData, {"--window"});
+  PlaySoloGameHoldingDown(*kerzonk, game / BestScoreFileName);
+  EXPECT_GE(e2e::ReadFile(game / BestScoreFileName).size(), 4u) << "no score was saved";
+  EXPECT_FALSE(fs::exists(userData));
 }
 
 }  // namespace

@@ -22,6 +22,14 @@ TEST(Letterbox, WholeMultiplesWhereTheScreenAllows) {
   EXPECT_EQ(LetterboxArea(1366, 768, 640, 480), (ScreenArea{363, 144, 640, 480}));
 }
 
+TEST(Letterbox, FitScalingFillsAsMuchAsTheAspectAllows) {
+  const auto fit = platform::Scaling::Fit;
+  EXPECT_EQ(LetterboxArea(1366, 768, 640, 480, fit), (ScreenArea{171, 0, 1024, 768}));
+  EXPECT_EQ(LetterboxArea(1920, 1080, 640, 480, fit), (ScreenArea{240, 0, 1440, 1080}));
+  EXPECT_EQ(LetterboxArea(640, 480, 640, 480, fit), (ScreenArea{0, 0, 640, 480}));
+  EXPECT_EQ(LetterboxArea(320, 240, 640, 480, fit), (ScreenArea{0, 0, 320, 240}));
+}
+
 TEST(Letterbox, SmallerScreenFitsWithTheAspectKept) {
   EXPECT_EQ(LetterboxArea(320, 240, 640, 480), (ScreenArea{0, 0, 320, 240}));
   EXPECT_EQ(LetterboxArea(400, 200, 640, 480), (ScreenArea{67, 0, 266, 200}));
@@ -89,6 +97,29 @@ TEST_F(DummyDisplay, FlipAndPaletteWriteBothReachTheWindow) {
   SDL_Delay(20);  // a palette write right after a flip may wait for the next one to be seen
   display.Present(picture.data(), 640, 480, 640, palette, false);
   EXPECT_EQ(WindowPixel(area.x, area.y), 0x0A141Eu);
+}
+
+TEST_F(DummyDisplay, EverythingBesideThePictureIsPaintedBlackAfterTheWindowChanges) {
+  ASSERT_EQ(display.Open(640, 480, 8), platform::DisplayResult::Ok);
+  std::vector<uint8_t> picture(640 * 480, 1);
+  PaletteEntry palette[256] = {};
+  palette[1] = PaletteEntry{0, 255, 0, 0};
+  display.Present(picture.data(), 640, 480, 640, palette, true);
+  SDL_Surface* surface = SDL_GetWindowSurface(host.Window());
+  ASSERT_NE(surface, nullptr);
+  SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 255, 255, 255));  // what a new window may hold
+  display.ShowAgain();
+  display.Present(picture.data(), 640, 480, 640, palette, true);
+
+  const ScreenArea area = LetterboxArea(surface->w, surface->h, 640, 480);
+  ASSERT_TRUE(area.x > 0 || area.y > 0) << "the dummy screen has no room beside the picture";
+  const int right = surface->w - 1, bottom = surface->h - 1;
+  const int middleX = surface->w / 2, middleY = surface->h / 2;
+  for (const auto& [x, y] : {std::pair{0, 0}, {right, 0}, {0, bottom}, {right, bottom}, {middleX, 0},
+                             {middleX, bottom}, {0, middleY}, {right, middleY}}) {
+    EXPECT_EQ(WindowPixel(x, y), 0x000000u) << x << ", " << y;
+  }
+  EXPECT_EQ(WindowPixel(middleX, middleY), 0x00FF00u);
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ struct RunOutput {
   int exitCode = -1;
   std::string log;
   std::string states;  // the chosen frames' state files, one per line
-  std::string hashes;  // of the full state stream and of each screenshot
+  std::string hashes;  // of the full state stream, and of each screenshot's pixels
   fs::path folder;
 };
 
@@ -67,7 +67,7 @@ RunOutput Replay(const GoldenRun& run, const fs::path& game, const fs::path& out
   for (uint32_t frame : run.stateFrames) output.states += e2e::ReadFile(stateFile(frame));
   output.hashes = "states " + e2e::FileHash(out / "states.jsonl") + "\n";
   for (uint32_t frame : run.shotFrames) {
-    output.hashes += "shot " + std::to_string(frame) + " " + e2e::FileHash(shotFile(frame)) + "\n";
+    output.hashes += "shot " + std::to_string(frame) + " " + e2e::PixelHash(shotFile(frame)) + "\n";
   }
   return output;
 }

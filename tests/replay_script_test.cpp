@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
+#include "platform/key_names.h"
 #include "tools/replay/input_script.h"
 
 namespace {
 
-using platform::Key;
+bool Holds(const HeldInput& held, const char* word) {
+  platform::KeyCode key = 0;
+  EXPECT_TRUE(ScriptKey(word, key)) << word;
+  return held.keys[key];
+}
 
 InputScript Parsed(const std::string& text) {
   InputScript script;
@@ -30,13 +35,24 @@ TEST(InputScript, KeysCommentsAndNothingHeld) {
   ASSERT_EQ(script.changes.size(), 3u);
   EXPECT_FALSE(script.usesJoystick);
   EXPECT_EQ(script.changes[0].frame, 3u);
-  EXPECT_TRUE(script.changes[0].held.keys[static_cast<int>(Key::Down)]);
+  EXPECT_TRUE(Holds(script.changes[0].held, "down"));
   const HeldInput& second = script.changes[1].held;
-  EXPECT_TRUE(second.keys[static_cast<int>(Key::Left)]);
-  EXPECT_TRUE(second.keys[static_cast<int>(Key::Z)]);
-  EXPECT_TRUE(second.keys[static_cast<int>(Key::X)]);
-  EXPECT_FALSE(second.keys[static_cast<int>(Key::Right)]);
+  EXPECT_TRUE(Holds(second, "left"));
+  EXPECT_TRUE(Holds(second, "z"));
+  EXPECT_TRUE(Holds(second, "x"));
+  EXPECT_FALSE(Holds(second, "right"));
   EXPECT_EQ(script.changes[2].held, NothingHeld());
+}
+
+TEST(InputScript, WordsArePlayerOnesDefaultKeys) {
+  const InputScript script = Parsed("1 left right up down z x pause\n");
+  EXPECT_EQ(script.changes[0].held.keys.count(), 7u);
+  platform::KeyCode key = 0;
+  ASSERT_TRUE(ScriptKey("z", key));
+  EXPECT_EQ(platform::KeyName(key), "Z");
+  ASSERT_TRUE(ScriptKey("pause", key));
+  EXPECT_EQ(platform::KeyName(key), "P");
+  EXPECT_FALSE(ScriptKey("a", key));
 }
 
 TEST(InputScript, JoystickWordsReachTheAxisEndsAndButtons) {
@@ -71,8 +87,8 @@ TEST(InputPlayer, LineAppliesFromItsFrameUntilTheNext) {
   InputPlayer player(script);
   EXPECT_EQ(player.HeldAt(1), NothingHeld());
   EXPECT_EQ(player.HeldAt(2), NothingHeld());
-  EXPECT_TRUE(player.HeldAt(3).keys[static_cast<int>(Key::Down)]);
-  EXPECT_TRUE(player.HeldAt(5).keys[static_cast<int>(Key::Down)]);
+  EXPECT_TRUE(Holds(player.HeldAt(3), "down"));
+  EXPECT_TRUE(Holds(player.HeldAt(5), "down"));
   EXPECT_EQ(player.HeldAt(6), NothingHeld());
   EXPECT_EQ(player.HeldAt(100), NothingHeld());
 }

@@ -36,6 +36,7 @@ constexpr uint8_t IntroCaption2Index = 163;
 constexpr uint8_t GameOverCaptionIndex = 164;
 constexpr uint8_t SoloPanelIndex = 165;
 constexpr uint8_t VersusPanelIndex = 166;
+constexpr uint8_t PauseCaptionIndex = 167;
 constexpr uint8_t ClearBackground = 7;
 
 inline void Fill(Surface& surface, const Rect& r, uint8_t value) {
@@ -92,6 +93,7 @@ struct ScreensTestBed {
     }
     Fill(panel, layout::BackdropFixedTile, BackdropFixedIndex);
     Fill(panel, layout::VersusSidePanel, VersusPanelIndex);
+    Fill(panel, layout::PauseCaption, PauseCaptionIndex);
     // The moving tile is half key colour so the fixed layer shows through.
     Fill(sprites, Rect{layout::BackdropMovingTile.left, layout::BackdropMovingTile.top,
                        layout::BackdropMovingTile.left + 64, layout::BackdropMovingTile.bottom},

@@ -2,6 +2,7 @@
 
 #include "bitmap_fixture.h"
 #include "headless_game.h"
+#include "key_codes.h"
 #include "input/input.h"
 #include "platform/music.h"
 #include "screens/screens.h"
@@ -118,7 +119,7 @@ TEST_F(FrameLoop, ReactivationReloadsOnlyLostPicturesOnce) {
 
 TEST_F(FrameLoop, TheSceneActsOnTheInputOfThePreviousFrame) {
   Start();
-  headless.controls.keys[static_cast<int>(platform::Key::Down)] = true;
+  headless.controls.keys[KeyNamed("Down")] = true;
   Queue(MessageKind::Activate, 1);
   Pass();
   Pass();
@@ -129,7 +130,7 @@ TEST_F(FrameLoop, TheSceneActsOnTheInputOfThePreviousFrame) {
 
 TEST_F(FrameLoop, InputIsSampledAtTheEndOfEachFrame) {
   Start();
-  headless.controls.keys[static_cast<int>(platform::Key::Down)] = true;
+  headless.controls.keys[KeyNamed("Down")] = true;
   headless.controls.joystickResult = platform::JoystickResult::Ok;
   headless.controls.joystick = platform::JoystickSample{0, 32768, 1};
   Queue(MessageKind::Activate, 1);
@@ -137,9 +138,6 @@ TEST_F(FrameLoop, InputIsSampledAtTheEndOfEachFrame) {
   EXPECT_EQ(keyDirections, 0);
   Pass();
   EXPECT_EQ(keyDirections, DirDown);
-  EXPECT_EQ(joyDirections, 0) << "no joystick was found at start";
-  DetectJoystick();
-  Pass();
   EXPECT_EQ(joyDirections, DirLeft);
   EXPECT_EQ(joyButtons, 1u);
 }

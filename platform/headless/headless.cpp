@@ -96,8 +96,20 @@ void HeadlessMusic::Unload(int slot) {
 void HeadlessMusic::CatchUp() {
   SilentSink sink;
   const uint32_t now = Now();
-  sequencer_.Advance(static_cast<uint32_t>(now - sequencedTo_), sink);
+  if (!paused) sequencer_.Advance(static_cast<uint32_t>(now - sequencedTo_), sink);
   sequencedTo_ = now;
+}
+
+void HeadlessMusic::Pause(bool isPaused) {
+  CatchUp();
+  if (isPaused && !paused) pausedAt_ = Now();
+  if (!isPaused && paused) {
+    const uint32_t held = Now() - pausedAt_;
+    for (MusicChange& change : changes) {
+      if (change.takesEffectAt > pausedAt_) change.takesEffectAt += held;
+    }
+  }
+  paused = isPaused;
 }
 
 void HeadlessMusic::Start(int slot, int repeats) {

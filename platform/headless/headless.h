@@ -3,6 +3,7 @@
 // requests, and the presented picture kept in memory.
 #pragma once
 
+#include <bitset>
 #include <cstdint>
 #include <deque>
 #include <string>
@@ -60,10 +61,11 @@ class HeadlessDisplay : public Display {
 
 class HeadlessControls : public Controls {
  public:
-  bool KeyHeld(Key key) override { return keys[static_cast<int>(key)]; }
+  void TakeInEvents() override {}
+  bool KeyHeld(KeyCode key) override { return key < KeyCodeCount && keys[key]; }
   JoystickResult QueryJoystick(JoystickSample& sample) override;
 
-  bool keys[6] = {};
+  std::bitset<KeyCodeCount> keys;  // held keys, by code
   JoystickResult joystickResult = JoystickResult::Error;  // no joystick unless a test plugs one
   JoystickSample joystick;
 };
@@ -80,9 +82,11 @@ class HeadlessSound : public SoundDevice {
   void SetVolume(int slot, int hundredthsOfDecibel) override;
   void Restart(int slot) override;
   void ReleaseVoice(int slot) override;
+  void Pause(bool isPaused) override { paused = isPaused; }
   void Close() override {}
 
   bool available = true;
+  bool paused = false;
   bool voiceLoaded[8] = {};
   WaveFormat voiceFormat[8];
   size_t voiceBytes[8] = {};
@@ -110,6 +114,9 @@ class HeadlessMusic : public MusicDevice {
   void Change(int slot, int repeats) override;
   void Stop() override;
   void Unload(int slot) override;
+  void SetVolume(int percent) override { volume = percent; }
+  // The piece stands still while paused: its bar lines move on by the time paused.
+  void Pause(bool isPaused) override;
   void Close() override { open = false; }
 
   // The piece playing at the current virtual tick, -1 for none.
@@ -117,6 +124,8 @@ class HeadlessMusic : public MusicDevice {
 
   MusicOpenResult failWith = MusicOpenResult::Ok;  // a test can make the music unavailable
   bool open = false;
+  bool paused = false;
+  int volume = 100;
   bool loaded[MusicPieceSlots] = {};
   std::vector<MusicChange> changes;
   const HeadlessHost* clock = nullptr;
@@ -127,6 +136,7 @@ class HeadlessMusic : public MusicDevice {
 
   MusicSequencer sequencer_{1000};  // one frame a millisecond
   uint32_t sequencedTo_ = 0;
+  uint32_t pausedAt_ = 0;
 };
 
 // Owns one of each facility; Install() makes them the current platform.

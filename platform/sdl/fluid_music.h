@@ -29,6 +29,10 @@ class FluidMusicEngine : private MusicSink {
   void Start(int slot, int repeats);
   void Change(int slot, int repeats);
   void Stop();
+  // 0..100 percent of the engine's own gain.
+  void SetVolume(int percent);
+  // While paused the sequencer stands still and the output is silent.
+  void Pause(bool paused);
   // Only once nothing renders any more.
   void Close();
 
@@ -36,11 +40,11 @@ class FluidMusicEngine : private MusicSink {
   void Fill(int16_t* stereo, int frames);
 
  private:
-  enum class CommandKind { Load, Unload, Start, Change, Stop };
+  enum class CommandKind { Load, Unload, Start, Change, Stop, Volume, Pause };
   struct Command {
     CommandKind kind;
     int slot = 0;
-    int repeats = 0;
+    int repeats = 0;  // also the volume's percent, and 1 for a pause
     std::shared_ptr<const MidiSong> song;
   };
 
@@ -59,6 +63,8 @@ class FluidMusicEngine : private MusicSink {
   std::mutex mailboxLock_;
   std::vector<Command> mailbox_;
   std::vector<Command> taken_;  // audio thread only
+
+  bool paused_ = false;  // audio thread only
 
   int16_t* output_ = nullptr;  // the buffer being filled, and how far
   int64_t written_ = 0;

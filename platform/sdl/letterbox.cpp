@@ -4,10 +4,10 @@
 
 namespace platform {
 
-ScreenArea LetterboxArea(int screenWidth, int screenHeight, int pictureWidth, int pictureHeight) {
+ScreenArea LetterboxArea(int screenWidth, int screenHeight, int pictureWidth, int pictureHeight, Scaling scaling) {
   ScreenArea area;
   const int scale = std::min(screenWidth / pictureWidth, screenHeight / pictureHeight);
-  if (scale >= 1) {
+  if (scale >= 1 && scaling == Scaling::Integer) {
     area.width = pictureWidth * scale;
     area.height = pictureHeight * scale;
   } else if (screenWidth * pictureHeight < screenHeight * pictureWidth) {

@@ -1,6 +1,8 @@
 // Where the game's picture goes on a screen of another size.
 #pragma once
 
+#include "platform/platform.h"
+
 namespace platform {
 
 struct ScreenArea {
@@ -11,8 +13,10 @@ struct ScreenArea {
   friend bool operator==(const ScreenArea&, const ScreenArea&) = default;
 };
 
-// Centred with its aspect kept: the largest whole multiple of the picture that
-// fits, or, on a screen smaller than the picture, the largest fit.
-ScreenArea LetterboxArea(int screenWidth, int screenHeight, int pictureWidth, int pictureHeight);
+// Centred with its aspect kept. Integer: the largest whole multiple of the
+// picture that fits, or, on a screen smaller than the picture, the largest
+// fit. Fit: always the largest fit.
+ScreenArea LetterboxArea(int screenWidth, int screenHeight, int pictureWidth, int pictureHeight,
+                         Scaling scaling = Scaling::Integer);
 
 }  // namespace platform

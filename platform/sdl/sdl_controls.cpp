@@ -6,11 +6,17 @@ namespace platform {
 
 namespace {
 
-constexpr SDL_Scancode KeyScancodes[] = {SDL_SCANCODE_LEFT, SDL_SCANCODE_RIGHT, SDL_SCANCODE_DOWN,
-                                         SDL_SCANCODE_UP,   SDL_SCANCODE_Z,     SDL_SCANCODE_X};
 constexpr uint32_t AxisCentre = 32768;
 constexpr uint32_t AxisEnd = 65535;
 constexpr int ButtonBits = 32;
+
+// Buttons 1 to 4 of a mapped pad: south (A on Xbox, cross on PlayStation) and east first.
+constexpr SDL_GameControllerButton PadButtons[] = {SDL_CONTROLLER_BUTTON_A, SDL_CONTROLLER_BUTTON_B,
+                                                    SDL_CONTROLLER_BUTTON_X, SDL_CONTROLLER_BUTTON_Y};
+
+bool Pressed(SDL_GameController* controller, SDL_GameControllerButton button) {
+  return SDL_GameControllerGetButton(controller, button) != 0;
+}
 
 }  // namespace
 
@@ -35,39 +41,70 @@ JoystickSample SampleJoystick(SDL_Joystick* joystick) {
   return sample;
 }
 
+JoystickSample SampleController(SDL_GameController* controller) {
+  JoystickSample sample;
+  sample.x = AxisPosition(SDL_GameControllerGetAxis(controller, SDL_CONTROLLER_AXIS_LEFTX));
+  sample.y = AxisPosition(SDL_GameControllerGetAxis(controller, SDL_CONTROLLER_AXIS_LEFTY));
+  if (Pressed(controller, SDL_CONTROLLER_BUTTON_DPAD_LEFT)) sample.x = 0;
+  if (Pressed(controller, SDL_CONTROLLER_BUTTON_DPAD_RIGHT)) sample.x = AxisEnd;
+  if (Pressed(controller, SDL_CONTROLLER_BUTTON_DPAD_UP)) sample.y = 0;
+  if (Pressed(controller, SDL_CONTROLLER_BUTTON_DPAD_DOWN)) sample.y = AxisEnd;
+  for (size_t i = 0; i < std::size(PadButtons); ++i) {
+    if (Pressed(controller, PadButtons[i])) sample.buttons |= 1u << i;
+  }
+  sample.start = Pressed(controller, SDL_CONTROLLER_BUTTON_START);
+  return sample;
+}
+
 SdlControls::~SdlControls() {
-  if (joystick != nullptr) SDL_JoystickClose(joystick);
-  if (subsystemStarted) SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+  ClosePad();
+  if (subsystemStarted) SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
-bool SdlControls::KeyHeld(Key key) {
-  // The key state follows the events SDL has taken in; take them in now, so a
-  // key released during a blocking scene change reads as released (the events
-  // stay queued for the loop).
-  SDL_PumpEvents();
-  const Uint8* state = SDL_GetKeyboardState(nullptr);
-  return state[KeyScancodes[static_cast<int>(key)]] != 0;
+// The key state follows the events SDL has taken in; taking them in before
+// each sample makes a key released during a blocking scene change read as
+// released (the events stay queued for the loop).
+void SdlControls::TakeInEvents() { SDL_PumpEvents(); }
+
+bool SdlControls::KeyHeld(KeyCode key) {
+  int count = 0;
+  const Uint8* state = SDL_GetKeyboardState(&count);
+  return key < count && state[key] != 0;
 }
 
-bool SdlControls::OpenFirstJoystick() {
-  if (joystick != nullptr) SDL_JoystickClose(joystick);
-  joystick = SDL_NumJoysticks() > 0 ? SDL_JoystickOpen(0) : nullptr;
+void SdlControls::ClosePad() {
+  if (controller != nullptr) {
+    SDL_GameControllerClose(controller);
+  } else if (joystick != nullptr) {
+    SDL_JoystickClose(joystick);
+  }
+  controller = nullptr;
+  joystick = nullptr;
+}
+
+bool SdlControls::OpenFirstPad() {
+  for (int i = 0; i < SDL_NumJoysticks() && joystick == nullptr; ++i) {
+    if (SDL_IsGameController(i)) {
+      controller = SDL_GameControllerOpen(i);
+      if (controller != nullptr) joystick = SDL_GameControllerGetJoystick(controller);
+    } else {
+      joystick = SDL_JoystickOpen(i);
+    }
+  }
   return joystick != nullptr;
 }
 
 JoystickResult SdlControls::QueryJoystick(JoystickSample& sample) {
-  if (!searched) {
-    searched = true;
-    subsystemStarted = SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0;
-    foundAtStart = subsystemStarted && OpenFirstJoystick();
+  if (!started) {
+    started = true;
+    subsystemStarted = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
   }
-  if (!foundAtStart) return JoystickResult::Error;
-  SDL_JoystickUpdate();
-  // A pad pulled out answers again once it (or another) is plugged back in.
-  if ((joystick == nullptr || !SDL_JoystickGetAttached(joystick)) && !OpenFirstJoystick()) {
-    return JoystickResult::Unplugged;
-  }
-  sample = SampleJoystick(joystick);
+  if (!subsystemStarted) return JoystickResult::Error;
+  // Also looks for pads connected or pulled out since the last call.
+  SDL_GameControllerUpdate();
+  if (joystick != nullptr && !SDL_JoystickGetAttached(joystick)) ClosePad();
+  if (joystick == nullptr && !OpenFirstPad()) return JoystickResult::Unplugged;
+  sample = controller != nullptr ? SampleController(controller) : SampleJoystick(joystick);
   return JoystickResult::Ok;
 }
 

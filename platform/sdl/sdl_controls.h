@@ -1,4 +1,6 @@
-// The arrows, Z and X by their place on the keyboard, and the first joystick.
+// The keys by their place on the keyboard, and the second player's pad:
+// whichever pad is connected first, at any time, through SDL's game
+// controller mapping where SDL knows the device, else as a raw joystick.
 #pragma once
 
 #include <SDL.h>
@@ -10,24 +12,31 @@ namespace platform {
 class SdlControls : public Controls {
  public:
   ~SdlControls() override;
-  bool KeyHeld(Key key) override;
-  // The first call opens the first joystick; none then means none for the run.
+  void TakeInEvents() override;
+  bool KeyHeld(KeyCode key) override;
+  // Unplugged while no pad is connected; a pad pulled out is let go, and the
+  // next one connected (the same or another) is taken up.
   JoystickResult QueryJoystick(JoystickSample& sample) override;
 
  private:
-  bool OpenFirstJoystick();
+  bool OpenFirstPad();
+  void ClosePad();
 
-  bool searched = false;
+  bool started = false;
   bool subsystemStarted = false;
-  bool foundAtStart = false;
-  SDL_Joystick* joystick = nullptr;
+  SDL_GameController* controller = nullptr;  // set when SDL knows the pad's layout
+  SDL_Joystick* joystick = nullptr;          // the pad's joystick, its controller's own if any
 };
 
 // An SDL axis reading (-32768 .. 32767) as a position 0 .. 65535.
 uint32_t AxisPosition(int16_t value);
 
-// The sample of a joystick's axes, hat and buttons; the hat counts as the
+// The sample of a raw joystick's axes, hat and buttons; the hat counts as the
 // stick pushed to the ends of its axes.
 JoystickSample SampleJoystick(SDL_Joystick* joystick);
+
+// The sample of a mapped pad: the left stick, the d-pad at the ends of the
+// axes, south, east, west and north as buttons 1 to 4, and Start.
+JoystickSample SampleController(SDL_GameController* controller);
 
 }  // namespace platform

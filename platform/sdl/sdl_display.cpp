@@ -6,6 +6,7 @@
 
 #include "platform/argb_conversion.h"
 #include "platform/sdl/letterbox.h"
+#include "platform/sdl/precise_sleep.h"
 #include "platform/sdl/sdl_host.h"
 
 namespace platform {
@@ -14,23 +15,12 @@ namespace {
 
 // A fade writes the palette 256 times. Each write takes this long, so a fade
 // lasts about half a second whatever the screen's refresh rate.
-constexpr double PaletteWriteSeconds = 0.0018;
+constexpr int64_t PaletteWriteNanoseconds = 1'800'000;
 // Writes closer together than this change the picture but are not presented:
 // no screen shows them and presenting each one could slow the fade down.
-constexpr double PaletteShowIntervalSeconds = 0.008;
+constexpr int64_t PaletteShowIntervalNanoseconds = 8'000'000;
 // A write this long after the previous one begins a new fade.
-constexpr double NewFadeGapSeconds = 0.05;
-
-uint64_t CounterUnits(double seconds) {
-  return static_cast<uint64_t>(seconds * static_cast<double>(SDL_GetPerformanceFrequency()));
-}
-
-void WaitForCounter(uint64_t deadline) {
-  const uint64_t oneMillisecond = CounterUnits(0.001);
-  for (uint64_t now = SDL_GetPerformanceCounter(); now < deadline; now = SDL_GetPerformanceCounter()) {
-    if (deadline - now > 2 * oneMillisecond) SDL_Delay(1);
-  }
-}
+constexpr int64_t NewFadeGapNanoseconds = 50'000'000;
 
 void ReportSdlError(const char* step) { std::fprintf(stderr, "SDL %s: %s\n", step, SDL_GetError()); }
 
@@ -49,8 +39,11 @@ DisplayResult SdlDisplay::Open(int width, int height, int bitsPerPixel) {
     ReportSdlError("renderer");
     return DisplayResult::NoPrimarySurface;
   }
-  SDL_RendererInfo info;
-  vsyncOn = SDL_GetRendererInfo(renderer, &info) == 0 && (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
+  SDL_RendererInfo info{};
+  const bool described = SDL_GetRendererInfo(renderer, &info) == 0;
+  vsyncOn = described && (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
+  softwareRenderer = described && (info.flags & SDL_RENDERER_SOFTWARE) != 0;
+  barsPainted = false;
   pictureWidth = width;
   pictureHeight = height;
   if (!CreateTexture()) {
@@ -63,8 +56,10 @@ DisplayResult SdlDisplay::Open(int width, int height, int bitsPerPixel) {
   return DisplayResult::Ok;
 }
 
+// Opaque and in the usual format of a window's pixels, so that a software
+// renderer copies it as it is instead of converting every pixel.
 bool SdlDisplay::CreateTexture() {
-  texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, pictureWidth,
+  texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, pictureWidth,
                               pictureHeight);
   if (texture == nullptr) return false;
   SDL_SetTextureScaleMode(texture, SDL_ScaleModeNearest);
@@ -86,15 +81,17 @@ void SdlDisplay::Present(const uint8_t* pixels, int width, int height, int pitch
   }
 }
 
+// Each write sleeps until its own deadline, counted from the fade's first
+// write, so a late wake-up shortens the next wait instead of adding up.
 void SdlDisplay::PaceAndShowPaletteWrite() {
-  const uint64_t now = SDL_GetPerformanceCounter();
-  if (now > nextWriteDeadline + CounterUnits(NewFadeGapSeconds)) nextWriteDeadline = now;
-  nextWriteDeadline += CounterUnits(PaletteWriteSeconds);
-  if (now - lastShownAt >= CounterUnits(PaletteShowIntervalSeconds)) {
+  const int64_t now = CounterNanoseconds();
+  if (now > nextWriteDeadline + NewFadeGapNanoseconds) nextWriteDeadline = now;
+  nextWriteDeadline += PaletteWriteNanoseconds;
+  if (now - lastShownAt >= PaletteShowIntervalNanoseconds) {
     SetVsync(false);
     Show();
   }
-  WaitForCounter(nextWriteDeadline);
+  SleepUntilCounterNanoseconds(nextWriteDeadline);
 }
 
 void SdlDisplay::SetVsync(bool on) {
@@ -115,20 +112,37 @@ void SdlDisplay::Show() {
   int screenWidth = 0;
   int screenHeight = 0;
   SDL_GetRendererOutputSize(renderer, &screenWidth, &screenHeight);
-  const ScreenArea area = LetterboxArea(screenWidth, screenHeight, pictureWidth, pictureHeight);
+  const ScreenArea area = LetterboxArea(screenWidth, screenHeight, pictureWidth, pictureHeight, host.Screen().scaling);
   const SDL_Rect target{area.x, area.y, area.width, area.height};
-  SDL_SetRenderDrawColor(renderer, 0, 0, 0, SDL_ALPHA_OPAQUE);
-  SDL_RenderClear(renderer);
+  PaintBars(screenWidth, screenHeight, area);
   SDL_RenderCopy(renderer, texture, nullptr, &target);
   SDL_RenderPresent(renderer);
-  lastShownAt = SDL_GetPerformanceCounter();
+  lastShownAt = CounterNanoseconds();
+}
+
+// Only the bars beside the picture are painted black: clearing the whole
+// screen would cost a software renderer as much as the picture. Such a
+// renderer draws into the window's own pixels, which keep the bars until the
+// window changes; other renderers start every frame afresh.
+void SdlDisplay::PaintBars(int screenWidth, int screenHeight, const ScreenArea& area) {
+  if (softwareRenderer && barsPainted && barsScreen.x == screenWidth && barsScreen.y == screenHeight) return;
+  const SDL_Rect bars[] = {{0, 0, screenWidth, area.y},
+                           {0, area.y + area.height, screenWidth, screenHeight - area.y - area.height},
+                           {0, area.y, area.x, area.height},
+                           {area.x + area.width, area.y, screenWidth - area.x - area.width, area.height}};
+  SDL_SetRenderDrawColor(renderer, 0, 0, 0, SDL_ALPHA_OPAQUE);
+  SDL_RenderFillRects(renderer, bars, 4);
+  barsPainted = true;
+  barsScreen = SDL_Point{screenWidth, screenHeight};
 }
 
 void SdlDisplay::ShowAgain() {
+  barsPainted = false;
   if (renderer != nullptr) Show();
 }
 
 void SdlDisplay::RecoverTextures() {
+  barsPainted = false;
   if (renderer == nullptr) return;
   if (texture != nullptr) SDL_DestroyTexture(texture);
   if (!CreateTexture()) ReportSdlError("texture");

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/sdl/letterbox.h"
 
 namespace platform {
 
@@ -30,6 +31,7 @@ class SdlDisplay : public Display {
   void SetVsync(bool on);
   void PaceAndShowPaletteWrite();
   void Show();
+  void PaintBars(int screenWidth, int screenHeight, const ScreenArea& area);
 
   SdlHost& host;
   SDL_Renderer* renderer = nullptr;
@@ -37,10 +39,13 @@ class SdlDisplay : public Display {
   int pictureWidth = 0;
   int pictureHeight = 0;
   bool vsyncOn = false;
+  bool softwareRenderer = false;
+  bool barsPainted = false;  // by a software renderer, since the window last changed
+  SDL_Point barsScreen{};    // the size of the screen they were painted on
   std::vector<uint8_t> shownPixels;  // the visible picture, kept to show it again
   PaletteEntry shownPalette[256];
-  uint64_t nextWriteDeadline = 0;    // performance-counter units
-  uint64_t lastShownAt = 0;
+  int64_t nextWriteDeadline = 0;  // nanoseconds on SDL's counter
+  int64_t lastShownAt = 0;
 };
 
 }  // namespace platform

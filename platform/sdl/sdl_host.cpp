@@ -6,14 +6,12 @@
 
 #include "platform/sdl/sdl_display.h"
 #include "platform/sdl/sdl_messages.h"
+#include "platform/sdl/window_icon.h"
 
 namespace platform {
 
 namespace {
 
-// The last stretch before a deadline is spun rather than slept, since a sleep
-// may overshoot by a millisecond or more.
-constexpr int32_t SpinMilliseconds = 2;
 constexpr int WindowedScale = 2;
 
 // Events the game never looks at; left on, a busy mouse or stick would keep
@@ -56,13 +54,19 @@ bool SdlHost::OpenWindow(const char* title, int width, int height) {
   // Placed over the whole desktop as well as made full screen: a bare X server
   // has no window manager to do the latter.
   const SDL_Rect desktop = DesktopArea(0, width, height);
-  window = SDL_CreateWindow(title, desktop.x, desktop.y, desktop.w, desktop.h, SDL_WINDOW_FULLSCREEN_DESKTOP);
+  window = SDL_CreateWindow(title, desktop.x, desktop.y, desktop.w, desktop.h,
+                            screen.fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : SDL_WINDOW_HIDDEN);
   if (window == nullptr) {
     std::fprintf(stderr, "SDL window: %s\n", SDL_GetError());
     return false;
   }
   pictureWidth = width;
   pictureHeight = height;
+  SetWindowIconFromFile(window, iconFile);
+  if (!screen.fullScreen) {
+    EnterWindow();
+    SDL_ShowWindow(window);
+  }
   SDL_ShowCursor(SDL_DISABLE);
   posted.push_back(Message{MessageKind::Activate, 1});
   return true;
@@ -95,17 +99,22 @@ void SdlHost::HandleWindowChange(const SDL_Event& event) {
   }
 }
 
+// Twice the picture's size, or its own size where that does not fit, centred.
+void SdlHost::EnterWindow() {
+  SDL_SetWindowFullscreen(window, 0);
+  int scale = WindowedScale;
+  SDL_Rect usable;
+  if (SDL_GetDisplayUsableBounds(SDL_GetWindowDisplayIndex(window), &usable) == 0 &&
+      (usable.w < pictureWidth * scale || usable.h < pictureHeight * scale)) {
+    scale = 1;
+  }
+  SDL_SetWindowSize(window, pictureWidth * scale, pictureHeight * scale);
+  SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+}
+
 void SdlHost::ToggleFullScreen() {
   if ((SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0) {
-    SDL_SetWindowFullscreen(window, 0);
-    int scale = WindowedScale;
-    SDL_Rect usable;
-    if (SDL_GetDisplayUsableBounds(SDL_GetWindowDisplayIndex(window), &usable) == 0 &&
-        (usable.w < pictureWidth * scale || usable.h < pictureHeight * scale)) {
-      scale = 1;
-    }
-    SDL_SetWindowSize(window, pictureWidth * scale, pictureHeight * scale);
-    SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    EnterWindow();
   } else {
     const SDL_Rect desktop = DesktopArea(SDL_GetWindowDisplayIndex(window), pictureWidth, pictureHeight);
     SDL_SetWindowSize(window, desktop.w, desktop.h);
@@ -129,12 +138,7 @@ void SdlHost::ShowNotice(const std::string& caption, const std::string& text) {
   }
 }
 
-void SdlHost::IdleUntil(uint32_t tick) {
-  const int32_t remaining = static_cast<int32_t>(tick - SDL_GetTicks());
-  if (remaining > SpinMilliseconds) SDL_Delay(static_cast<uint32_t>(remaining - SpinMilliseconds));
-  while (static_cast<int32_t>(tick - SDL_GetTicks()) > 0) {
-  }
-}
+void SdlHost::IdleUntil(uint32_t tick) { tickWaiter.WaitFor(tick, tickClocks); }
 
 int64_t SdlHost::CalendarSeconds() { return static_cast<int64_t>(std::time(nullptr)); }
 

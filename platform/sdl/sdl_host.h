@@ -4,8 +4,10 @@
 #include <SDL.h>
 
 #include <deque>
+#include <string>
 
 #include "platform/platform.h"
+#include "platform/sdl/precise_sleep.h"
 
 namespace platform {
 
@@ -19,23 +21,35 @@ class SdlHost : public Host {
   void WaitMessage() override;
   void PostQuit(int exitCode) override;
   void ShowNotice(const std::string& caption, const std::string& text) override;
-  uint32_t Ticks() override { return SDL_GetTicks(); }
+  uint32_t Ticks() override { return tickClocks.Ticks(); }
   void IdleUntil(uint32_t tick) override;
   int64_t CalendarSeconds() override;
 
   SDL_Window* Window() const { return window; }
+  // Full screen or a window at start, how the picture fills it, and the
+  // window's icon file; set before OpenWindow.
+  void ChooseWindow(const ScreenOptions& options, const std::string& iconPath) {
+    screen = options;
+    iconFile = iconPath;
+  }
+  const ScreenOptions& Screen() const { return screen; }
   // The display to show again when the window changes or the renderer is reset.
   void AttachDisplay(SdlDisplay* shownDisplay) { display = shownDisplay; }
 
  private:
   void HandleWindowChange(const SDL_Event& event);
   void ToggleFullScreen();
+  void EnterWindow();
 
   SDL_Window* window = nullptr;
   int pictureWidth = 0;
   int pictureHeight = 0;
   SdlDisplay* display = nullptr;
+  ScreenOptions screen;
+  std::string iconFile;
   std::deque<Message> posted;  // quit requests, and the activation of the newly shown window
+  SdlTickClocks tickClocks;
+  TickWaiter tickWaiter;
 };
 
 }  // namespace platform

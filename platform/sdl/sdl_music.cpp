@@ -37,6 +37,8 @@ class SdlMusic : public MusicDevice {
   void Change(int slot, int repeats) override { engine_.Change(slot, repeats); }
   void Unload(int slot) override { engine_.Unload(slot); }
   void Stop() override { engine_.Stop(); }
+  void SetVolume(int percent) override { engine_.SetVolume(percent); }
+  void Pause(bool paused) override { engine_.Pause(paused); }
 
   // Unhooking waits for the buffer being mixed; nothing of the music sounds after it.
   void Close() override {

@@ -2,6 +2,7 @@
 // device's format once at load time and held in memory.
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <sched.h>
 
 #include <cmath>
 #include <vector>
@@ -16,8 +17,28 @@ namespace {
 constexpr int OutputRate = 44100;
 constexpr Uint16 OutputFormat = AUDIO_S16SYS;
 constexpr int OutputChannels = 2;
-constexpr int OutputBufferFrames = 1024;
+// An effect asked for while the mixer fills one buffer starts in the next
+// one, which is heard once the buffer queued before it has played: at most
+// two buffers, 2 x 512 / 44100 s = 23.2 ms, after the request. Devices that
+// will not take 512 frames get 1024 (46.4 ms).
+constexpr int OutputBufferFrames[] = {512, 1024};
+static_assert(2 * OutputBufferFrames[0] * 1000 / OutputRate < 25, "an effect must be heard within 25 ms");
 constexpr int EffectSlots = 8;
+// Small buffers leave the mixing thread little slack, so where the system
+// allows it (root, or a real-time allowance for the user) the thread takes a
+// modest real-time priority, and busy programs cannot hold it back past a
+// buffer. Elsewhere it keeps the priority SDL gave it.
+constexpr int MixingThreadPriority = 10;
+
+// Runs on the mixing thread after each buffer is mixed; acts on the first.
+void SDLCALL RaiseMixingThread(void* raised, Uint8*, int) {
+  bool& done = *static_cast<bool*>(raised);
+  if (done) return;
+  done = true;
+  sched_param priority{};
+  priority.sched_priority = MixingThreadPriority;
+  sched_setscheduler(0, SCHED_RR | SCHED_RESET_ON_FORK, &priority);
+}
 
 struct Voice {
   std::vector<Uint8> samples;
@@ -29,11 +50,13 @@ class SdlSound : public SoundDevice {
  public:
   bool Open() override {
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-    if (Mix_OpenAudioDevice(OutputRate, OutputFormat, OutputChannels, OutputBufferFrames, nullptr, 0) != 0) {
+    if (!OpenMixer()) {
       SDL_QuitSubSystem(SDL_INIT_AUDIO);
       return false;
     }
     Mix_AllocateChannels(EffectSlots);
+    mixingThreadRaised_ = false;
+    Mix_SetPostMix(RaiseMixingThread, &mixingThreadRaised_);
     open_ = true;
     return true;
   }
@@ -67,6 +90,15 @@ class SdlSound : public SoundDevice {
     voices_[slot] = Voice{};
   }
 
+  void Pause(bool paused) override {
+    if (!open_) return;
+    if (paused) {
+      Mix_Pause(-1);
+    } else {
+      Mix_Resume(-1);
+    }
+  }
+
   void Close() override {
     if (!open_) return;
     Mix_HaltChannel(-1);
@@ -77,7 +109,15 @@ class SdlSound : public SoundDevice {
   }
 
  private:
+  static bool OpenMixer() {
+    for (int frames : OutputBufferFrames) {
+      if (Mix_OpenAudioDevice(OutputRate, OutputFormat, OutputChannels, frames, nullptr, 0) == 0) return true;
+    }
+    return false;
+  }
+
   Voice voices_[EffectSlots];
+  bool mixingThreadRaised_ = false;  // touched by the mixing thread only while the device is open
   bool open_ = false;
 };
 

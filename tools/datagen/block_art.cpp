@@ -2,6 +2,7 @@
 #include <array>
 
 #include "screens/sprite_layout.h"
+#include "tools/datagen/block_art.h"
 #include "tools/datagen/painters.h"
 #include "tools/datagen/pixel_font.h"
 #include "tools/datagen/shapes.h"
@@ -110,6 +111,8 @@ Sample SpecialBlock(int variant, int frame, double px, double py) {
 }
 
 }  // namespace
+
+Sample RestingBlock(int kind, double x, double y) { return OrdinaryBlock(kind, 0, x, y); }
 
 void PaintOrdinaryBlocks(Canvas& picture1) {
   for (int kind = 0; kind < KindCount; ++kind)

@@ -1,6 +1,6 @@
 #include "tools/datagen/contact_sheet.h"
 
-#include "tools/png/png_writer.h"
+#include "platform/png_file.h"
 
 namespace {
 
@@ -43,6 +43,6 @@ std::vector<uint8_t> RenderContactSheet(const IndexedPicture& picture, const Pal
 
 bool WriteContactSheet(const std::filesystem::path& path, const IndexedPicture& picture, const Palette& palette,
                        const std::vector<Rect>& sprites) {
-  return png::WriteFile(path, RenderContactSheet(picture, palette, sprites), picture.width * ContactScale,
-                        picture.height * ContactScale, png::PixelFormat::Rgb);
+  return platform::WritePng(path.string(), RenderContactSheet(picture, palette, sprites), picture.width * ContactScale,
+                            picture.height * ContactScale, platform::PngFormat::Rgb);
 }

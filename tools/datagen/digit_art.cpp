@@ -1,9 +1,10 @@
-// Counter digits and the intro and game-over captions.
+// Counter digits and the intro, game-over and pause captions.
 #include <string>
 
 #include "screens/sprite_layout.h"
 #include "tools/datagen/lettering.h"
 #include "tools/datagen/painters.h"
+#include "tools/datagen/shapes.h"
 
 namespace {
 
@@ -53,4 +54,18 @@ void PaintCaptions(Canvas& picture1) {
   DrawTextCentred(picture1, layout::IntroCaption1, "READY", CaptionStyle(11, 8.5, {255, 204, 40}));
   DrawTextCentred(picture1, layout::IntroCaption2, "GO!", CaptionStyle(12, 9, {255, 88, 48}));
   DrawTextCentred(picture1, layout::GameOverCaption, "GAME OVER", CaptionStyle(6.4, 9.4, {236, 64, 120}));
+}
+
+// A dark rounded plate with "PAUSE" on it, drawn over each well while a game is paused.
+void PaintPauseCaption(Canvas& picture2) {
+  constexpr Colour PlateFill{28, 36, 92}, PlateRim{120, 150, 255};
+  constexpr double RimWidth = 3, CornerRadius = 12;
+  const Rect box = layout::PauseCaption;
+  const double halfWidth = (box.right - box.left) / 2.0, halfHeight = (box.bottom - box.top) / 2.0;
+  ShadeArea(picture2, box, [=](double px, double py) {
+    const double d = shape::RoundedBox(px - halfWidth, py - halfHeight, halfWidth, halfHeight, CornerRadius);
+    if (d > 0) return Sample{};
+    return Sample{d > -RimWidth ? PlateRim : PlateFill, 1};
+  });
+  DrawTextCentred(picture2, box, "PAUSE", CaptionStyle(5.6, 4.6, {255, 236, 150}));
 }

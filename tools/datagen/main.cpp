@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "tools/datagen/icon_art.h"
 #include "tools/datagen/music.h"
 #include "tools/datagen/pictures.h"
 #include "tools/datagen/sounds.h"
@@ -12,6 +13,6 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::filesystem::path folder = argv[1];
-  const bool ok = WritePictures(folder) && WriteSounds(folder) && WriteMusic(folder);
+  const bool ok = WritePictures(folder) && WriteIcons(folder) && WriteSounds(folder) && WriteMusic(folder);
   return ok ? 0 : 1;
 }

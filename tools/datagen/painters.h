@@ -15,3 +15,6 @@ void PaintVersusPanel(Canvas& picture2);
 void PaintBackdropTiles(Canvas& picture1, Canvas& picture2);
 void PaintTitle(Canvas& picture0, Canvas& picture1);  // logos and menu items
 void PaintSpeedScreen(Canvas& picture0);              // the screen picture and its cursor
+// Painted once the shared palette is made: its colours are taken from that
+// palette, so the other sprites keep theirs.
+void PaintPauseCaption(Canvas& picture2);

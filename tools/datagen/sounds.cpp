@@ -58,15 +58,19 @@ std::vector<int16_t> ConfirmChime() {
   return synth::Finish(mix, FadeInSeconds, 0.12, PeakDb);
 }
 
-// Landing thud: a low falling sine with a soft knock of noise.
+// Landing thud: a short falling body around 200 Hz with a little sub-bass
+// under it, a knock and a woody click above; those carry it over the music,
+// where a bare low thump would be lost.
 std::vector<int16_t> LandingThud() {
   Signal mix = synth::Silence(0.3);
-  synth::AddTone(mix, Tone{.length = 0.28, .startHz = 170, .endHz = 55, .level = 1.0, .attack = 0.002,
-                           .decay = 0.07});
-  synth::AddTone(mix, Tone{.length = 0.12, .startHz = 340, .endHz = 120, .waveform = Waveform::Triangle,
-                           .level = 0.3, .attack = 0.002, .decay = 0.03});
-  synth::AddNoise(mix, NoiseBurst{.length = 0.06, .level = 0.5, .attack = 0.001, .decay = 0.015,
-                                  .lowpassHz = 900, .seed = 0xC0FFEE});
+  synth::AddTone(mix, Tone{.length = 0.25, .startHz = 240, .endHz = 80, .level = 1.0, .attack = 0.002,
+                           .decay = 0.05});
+  synth::AddTone(mix, Tone{.length = 0.25, .startHz = 90, .endHz = 50, .level = 0.4, .attack = 0.004,
+                           .decay = 0.08});
+  synth::AddTone(mix, Tone{.length = 0.12, .startHz = 620, .endHz = 300, .waveform = Waveform::Triangle,
+                           .level = 0.5, .attack = 0.001, .decay = 0.03});
+  synth::AddNoise(mix, NoiseBurst{.length = 0.07, .level = 0.7, .attack = 0.0008, .decay = 0.014,
+                                  .lowpassHz = 1800, .highpassHz = 350, .seed = 0xC0FFEE});
   return synth::Finish(mix, FadeInSeconds, 0.05, PeakDb);
 }
 
@@ -123,15 +127,16 @@ std::vector<int16_t> IntroFanfare() {
   return synth::Finish(mix, FadeInSeconds, 0.35, PeakDb);
 }
 
-// Raise rumble: low filtered noise with a tremolo over a rising hum, as the
-// whole well is pushed up.
+// Raise rumble: a grinding band of noise shaken by a tremolo over a low bed,
+// and a buzzing hum that rises an octave as the whole well is pushed up.
 std::vector<int16_t> RaiseRumble() {
   Signal mix = synth::Silence(0.8);
-  synth::AddNoise(mix, NoiseBurst{.length = 0.8, .level = 1.0, .attack = 0.05, .lowpassHz = 180,
-                                  .tremoloHz = 14, .seed = 0x2A15E});
-  synth::AddTone(mix, Tone{.length = 0.8, .startHz = 45, .endHz = 80, .level = 0.25, .attack = 0.05});
-  synth::AddTone(mix, Tone{.length = 0.8, .startHz = 90, .endHz = 160, .waveform = Waveform::Square,
-                           .level = 0.08, .attack = 0.05, .lowpassHz = 400});
+  synth::AddNoise(mix, NoiseBurst{.length = 0.8, .level = 1.0, .attack = 0.05, .lowpassHz = 450,
+                                  .highpassHz = 250, .tremoloHz = 14, .seed = 0x2A15E});
+  synth::AddNoise(mix, NoiseBurst{.length = 0.8, .level = 1.0, .attack = 0.05, .lowpassHz = 160,
+                                  .tremoloHz = 14, .seed = 0x51DE});
+  synth::AddTone(mix, Tone{.length = 0.8, .startHz = 165, .endHz = 330, .waveform = Waveform::Square,
+                           .level = 0.1, .attack = 0.05, .lowpassHz = 700});
   return synth::Finish(mix, 0.01, 0.25, PeakDb);
 }
 

@@ -29,7 +29,8 @@ std::vector<SpriteEntry> SpritesOf(int picture) {
                                      {layout::SoloSidePanel, Solid}});
       break;
     default:
-      sprites = {{layout::BackdropFixedTile, Solid}, {layout::VersusSidePanel, Solid}};
+      sprites = {{layout::BackdropFixedTile, Solid}, {layout::VersusSidePanel, Solid},
+                 {layout::PauseCaption, Shape}};
       break;
   }
   return sprites;

@@ -3,20 +3,22 @@
 #include <charconv>
 #include <sstream>
 
+#include "input/key_bindings.h"
+
 namespace {
 
 constexpr uint32_t AxisLow = 0;
 constexpr uint32_t AxisCentre = 32768;
 constexpr uint32_t AxisHigh = 65535;
 
-struct KeyName {
-  const char* name;
-  platform::Key key;
+struct KeyWord {
+  const char* word;
+  Action action;
 };
 
-constexpr KeyName KeyNames[] = {
-    {"left", platform::Key::Left}, {"right", platform::Key::Right}, {"up", platform::Key::Up},
-    {"down", platform::Key::Down}, {"z", platform::Key::Z},         {"x", platform::Key::X},
+constexpr KeyWord KeyWords[] = {
+    {"left", ActionLeft}, {"right", ActionRight},   {"up", ActionUp},       {"down", ActionDown},
+    {"z", ActionStepBack}, {"x", ActionStepForward}, {"pause", ActionPause},
 };
 
 bool ParseFrame(const std::string& word, uint32_t& frame) {
@@ -33,11 +35,10 @@ bool SetAxis(uint32_t& axis, uint32_t value) {
 
 // Applies one word of KEYS; false when the word means nothing.
 bool ApplyWord(const std::string& word, HeldInput& held, bool& joystickWord, std::string& why) {
-  for (const KeyName& name : KeyNames) {
-    if (word == name.name) {
-      held.keys[static_cast<int>(name.key)] = true;
-      return true;
-    }
+  platform::KeyCode key = 0;
+  if (ScriptKey(word, key)) {
+    held.keys[key] = true;
+    return true;
   }
   if (word.rfind("j:", 0) != 0) {
     why = "unknown key \"" + word + "\"";
@@ -68,6 +69,17 @@ bool ApplyWord(const std::string& word, HeldInput& held, bool& joystickWord, std
 }
 
 }  // namespace
+
+bool ScriptKey(const std::string& word, platform::KeyCode& key) {
+  static const KeyBindings defaults = DefaultKeyBindings();
+  for (const KeyWord& keyWord : KeyWords) {
+    if (word == keyWord.word) {
+      key = defaults.players[0].action[keyWord.action].front();
+      return true;
+    }
+  }
+  return false;
+}
 
 HeldInput NothingHeld() {
   HeldInput held;
@@ -130,6 +142,6 @@ const HeldInput& InputPlayer::HeldAt(uint32_t frame) {
 }
 
 void ApplyHeldInput(const HeldInput& held, platform::HeadlessControls& controls) {
-  for (int key = 0; key < 6; ++key) controls.keys[key] = held.keys[key];
+  controls.keys = held.keys;
   controls.joystick = held.joystick;
 }

@@ -1,7 +1,7 @@
 // The replay input script: one line per change of held input, "F KEYS".
 #pragma once
 
-#include <algorithm>
+#include <bitset>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -10,13 +10,17 @@
 
 // What the keyboard and the joystick report while a script line is in force.
 struct HeldInput {
-  bool keys[6] = {};  // indexed by platform::Key
+  std::bitset<platform::KeyCodeCount> keys;  // by key code
   platform::JoystickSample joystick;
   friend bool operator==(const HeldInput& a, const HeldInput& b) {
-    return std::equal(a.keys, a.keys + 6, b.keys) && a.joystick.x == b.joystick.x &&
-           a.joystick.y == b.joystick.y && a.joystick.buttons == b.joystick.buttons;
+    return a.keys == b.keys && a.joystick.x == b.joystick.x && a.joystick.y == b.joystick.y &&
+           a.joystick.buttons == b.joystick.buttons;
   }
 };
+
+// The key a script word stands for: player 1's first default key of an action
+// ("left right up down z x pause"); false for any other word.
+bool ScriptKey(const std::string& word, platform::KeyCode& key);
 
 struct InputChange {
   uint32_t frame = 0;  // the first frame whose end-of-frame sampling sees this input

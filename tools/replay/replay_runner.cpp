@@ -5,7 +5,6 @@
 
 #include "audio/music.h"
 #include "audio/sound.h"
-#include "input/input.h"
 #include "platform/headless/headless.h"
 #include "shell/app.h"
 #include "tools/replay/event_log.h"
@@ -57,7 +56,6 @@ class Replay {
     }
     int exitCode = 0;
     machine_.host.Queue(platform::Message{platform::MessageKind::Activate, 1});
-    DetectJoystick();
     while (!machine_.host.messages.empty() && RunLoopPass(exitCode)) {
     }
     log_.Collect(0);

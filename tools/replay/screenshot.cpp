@@ -1,6 +1,6 @@
 #include "tools/replay/screenshot.h"
 
-#include "tools/png/png_writer.h"
+#include "platform/png_file.h"
 
 std::vector<uint8_t> ShownColours(const platform::HeadlessDisplay& display) {
   std::vector<uint8_t> rgb;
@@ -13,5 +13,5 @@ std::vector<uint8_t> ShownColours(const platform::HeadlessDisplay& display) {
 }
 
 bool WriteScreenshot(const platform::HeadlessDisplay& display, const std::string& path) {
-  return png::WriteFile(path, ShownColours(display), display.width, display.height, png::PixelFormat::Rgb);
+  return platform::WritePng(path, ShownColours(display), display.width, display.height, platform::PngFormat::Rgb);
 }

@@ -1,0 +1,70 @@
+#include "launch/options.h"
+
+#include <CLI/CLI.hpp>
+
+#include <ostream>
+
+#include "settings/settings.h"
+
+namespace launch {
+
+namespace {
+
+constexpr const char* Description = "Kerzonk: a falling-block puzzle game for one player, or two side by side.";
+constexpr const char* Footer =
+    "Without --data the game reads its pictures, effects and music from the current folder or\n"
+    "the program's own folder when either holds them, else from the installed data folder.\n"
+    "The best score is kept beside the data, or for an installed game in\n"
+    "$XDG_DATA_HOME/kerzonk/scor (by default ~/.local/share/kerzonk/scor).\n"
+    "The player's keys, screen and sound settings are read from ";
+
+// The settings file's own path, or where it would be.
+std::string FooterText() {
+  const std::string path = SettingsFilePath();
+  return std::string(Footer) + (path.empty() ? "$XDG_CONFIG_HOME/kerzonk/kerzonk.ini" : path) +
+         ",\nwritten with every entry commented out at the first start.";
+}
+
+// Every option of the game, in the order --help lists them.
+void DeclareOptions(CLI::App& app, LaunchOptions& options) {
+  app.set_version_flag("--version", KERZONK_VERSION, "Print the game's version and exit");
+  app.add_flag("--window")->description("Start in a window instead of full screen")->disable_flag_override();
+  app.add_flag("--fullscreen")->description("Start full screen (the default)")->disable_flag_override();
+  CLI::Validator existingFolder = CLI::ExistingDirectory;
+  app.add_option("--data", options.dataFolder, "Read the game's pictures, effects, music and best score from DIR")
+      ->check(existingFolder.description(""))
+      ->type_name("DIR");
+}
+
+// Of --window and --fullscreen the last one given counts.
+void TakeWindowChoice(const CLI::App& app, LaunchOptions& options) {
+  for (const CLI::Option* option : app.parse_order()) {
+    if (option->check_lname("window")) options.startInWindow = true;
+    if (option->check_lname("fullscreen")) options.startInWindow = false;
+  }
+}
+
+}  // namespace
+
+std::optional<int> ParseCommandLine(int argc, const char* const* argv, LaunchOptions& options, std::ostream& out,
+                                    std::ostream& err) {
+  CLI::App app(Description, "kerzonk");
+  app.footer(FooterText());
+  DeclareOptions(app, options);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp&) {
+    out << app.help();
+    return 0;
+  } catch (const CLI::CallForVersion&) {
+    out << "kerzonk " << KERZONK_VERSION << '\n';
+    return 0;
+  } catch (const CLI::ParseError& error) {
+    err << "kerzonk: " << error.what() << "\n\n" << app.help();
+    return ExitUsage;
+  }
+  TakeWindowChoice(app, options);
+  return std::nullopt;
+}
+
+}  // namespace launch

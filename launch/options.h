@@ -1,0 +1,24 @@
+// The game's command line.
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+
+namespace launch {
+
+struct LaunchOptions {
+  std::optional<bool> startInWindow;  // unset when neither --window nor --fullscreen was given
+  std::string dataFolder;             // --data; empty when the folder is to be searched for
+};
+
+constexpr int ExitUsage = 2;
+
+// Reads the arguments into options. Returns the exit code when the program
+// ends here: 0 after printing --help or --version on out, ExitUsage after a
+// bad command line (the reason and the usage on err). Returns nothing when
+// the game is to start.
+std::optional<int> ParseCommandLine(int argc, const char* const* argv, LaunchOptions& options, std::ostream& out,
+                                    std::ostream& err);
+
+}  // namespace launch

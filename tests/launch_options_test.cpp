@@ -1,0 +1,75 @@
+// The game's command line: what each option sets, what --help and --version
+// print, and the usage exit for everything else.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "launch/options.h"
+
+namespace {
+
+struct Outcome {
+  std::optional<int> exitCode;
+  launch::LaunchOptions options;
+  std::string out, err;
+};
+
+Outcome Parse(std::vector<std::string> arguments) {
+  arguments.insert(arguments.begin(), "kerzonk");
+  std::vector<const char*> argv;
+  for (const std::string& argument : arguments) argv.push_back(argument.c_str());
+  Outcome outcome;
+  std::ostringstream out, err;
+  outcome.exitCode = launch::ParseCommandLine(static_cast<int>(argv.size()), argv.data(), outcome.options, out, err);
+  outcome.out = out.str();
+  outcome.err = err.str();
+  return outcome;
+}
+
+TEST(LaunchOptions, NoArgumentsStartTheGameWithNothingChosen) {
+  const Outcome outcome = Parse({});
+  EXPECT_FALSE(outcome.exitCode.has_value());
+  EXPECT_FALSE(outcome.options.startInWindow.has_value());
+  EXPECT_EQ(outcome.options.dataFolder, "");
+  EXPECT_EQ(outcome.out + outcome.err, "");
+}
+
+TEST(LaunchOptions, WindowAndFullScreenTheLastOneCountsAndDataTakesAFolder) {
+  const std::string folder = std::filesystem::temp_directory_path().string();
+  EXPECT_EQ(Parse({"--window"}).options.startInWindow, true);
+  EXPECT_EQ(Parse({"--fullscreen"}).options.startInWindow, false);
+  EXPECT_EQ(Parse({"--fullscreen", "--window"}).options.startInWindow, true);
+  EXPECT_EQ(Parse({"--window", "--fullscreen"}).options.startInWindow, false);
+  for (const auto& arguments : {std::vector<std::string>{"--data", folder}, {"--data=" + folder}}) {
+    const Outcome outcome = Parse(arguments);
+    EXPECT_FALSE(outcome.exitCode.has_value()) << outcome.err;
+    EXPECT_EQ(outcome.options.dataFolder, folder);
+  }
+}
+
+TEST(LaunchOptions, VersionIsOneLineAndHelpNamesEveryOption) {
+  const Outcome version = Parse({"--version"});
+  EXPECT_EQ(version.exitCode, 0);
+  EXPECT_EQ(version.out, std::string("kerzonk ") + KERZONK_VERSION + "\n");
+  const Outcome help = Parse({"--help"});
+  EXPECT_EQ(help.exitCode, 0);
+  EXPECT_EQ(help.err, "");
+  for (const char* word : {"Usage: kerzonk", "--version", "--window", "--fullscreen", "--data DIR", "scor"}) {
+    EXPECT_NE(help.out.find(word), std::string::npos) << word;
+  }
+}
+
+TEST(LaunchOptions, BadCommandLinesGiveTheReasonAndTheUsageOnTheErrorStream) {
+  const std::vector<std::vector<std::string>> bad = {
+      {"--bogus"}, {"--data"}, {"--data", "/no/such/folder"}, {"extra"}, {"--window=yes"}, {"-x"}};
+  for (const auto& arguments : bad) {
+    const Outcome outcome = Parse(arguments);
+    EXPECT_EQ(outcome.exitCode, launch::ExitUsage) << arguments[0];
+    EXPECT_EQ(outcome.out, "") << arguments[0];
+    EXPECT_EQ(outcome.err.rfind("kerzonk: ", 0), 0u) << outcome.err;
+    EXPECT_NE(outcome.err.find("Usage: kerzonk"), std::string::npos) << outcome.err;
+  }
+}
+
+}  // namespace
