@@ -152,28 +152,6 @@ int Run(const std::vector<std::string>& argv, const std::map<std::string, std::s
   return child.Wait(timeoutMs);
 }
 
-std::map<std::string, std::string> HeadlessDrivers(const fs::path& scratch) {
-  // In a sanitizer build, leaks inside the system's SDL and synthesiser
-  // libraries at exit would otherwise turn into error output and exit codes.
-  return {{"SDL_VIDEODRIVER", "dummy"},
-          {"SDL_AUDIODRIVER", "disk"},
-          {"SDL_DISKAUDIOFILE", (scratch / "audio.raw").string()},
-          {"SDL_DISKAUDIODELAY", "16"},
-          {"ASAN_OPTIONS", "detect_leaks=0"}};
-}
-
-std::string WithoutDiskDriverBanner(const std::string& errors) {
-  std::istringstream lines(errors);
-  std::string kept, line;
-  while (std::getline(lines, line)) {
-    const bool banner = line.rfind("CRITICAL: ", 0) == 0 &&
-                        (line.find("SDL disk i/o audio driver") != std::string::npos ||
-                         line.find("Writing to file [") != std::string::npos);
-    if (!banner) kept += line + '\n';
-  }
-  return kept;
-}
-
 std::string ReadFile(const fs::path& path) {
   std::ifstream file(path, std::ios::binary);
   std::ostringstream text;

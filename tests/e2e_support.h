@@ -77,14 +77,6 @@ int Run(const std::vector<std::string>& argv, const std::map<std::string, std::s
         const std::filesystem::path& folder, const std::filesystem::path& outputStem,
         int timeoutMs = 120000);
 
-// The environment that runs the real game without a display or a sound
-// device: SDL's dummy video driver and its disk audio driver, writing what
-// would be heard to audio.raw in the given folder.
-std::map<std::string, std::string> HeadlessDrivers(const std::filesystem::path& scratch);
-// SDL's disk audio driver announces itself on the error stream; that is
-// SDL's, not the game's. The errors without those lines.
-std::string WithoutDiskDriverBanner(const std::string& errors);
-
 std::string ReadFile(const std::filesystem::path& path);
 void WriteFile(const std::filesystem::path& path, const std::string& text);
 // 64-bit FNV-1a of a file's bytes, as 16 hex digits.
