@@ -1,6 +1,9 @@
 #include "tools/replay/replay_options.h"
 
 #include <charconv>
+#include <limits>
+
+#include "tools/replay/virtual_time.h"
 
 const char* const ReplayUsage =
     "usage: kerzonk-replay --frames N [--data DIR] [--time T] [--input SCRIPT]\n"
@@ -23,6 +26,20 @@ bool ParseFrameFile(const std::string& text, FrameFile& file) {
   if (colon == std::string::npos || colon + 1 == text.size()) return false;
   file.path = text.substr(colon + 1);
   return ParseNumber(text.substr(0, colon), file.frame) && file.frame >= 1;
+}
+
+// The run's length and its calendar stay within their bounds.
+bool WithinBounds(const ReplayOptions& options, std::string& error) {
+  if (options.frames > MaxReplayFrames) {
+    error = "--frames is at most " + std::to_string(MaxReplayFrames);
+    return false;
+  }
+  const int64_t runSeconds = TickOfFrame(options.frames) / 1000;
+  if (options.time > std::numeric_limits<int64_t>::max() - runSeconds) {
+    error = "--time " + std::to_string(options.time) + " runs past the calendar's end";
+    return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -65,7 +82,7 @@ bool ParseReplayOptions(int argc, const char* const* argv, ReplayOptions& option
       return false;
     }
   }
-  return true;
+  return WithinBounds(options, error);
 }
 
 bool SettleFrames(ReplayOptions& options, uint32_t recordedFrames, std::string& error) {
@@ -80,6 +97,7 @@ bool SettleFrames(ReplayOptions& options, uint32_t recordedFrames, std::string& 
     error = "--frames is required";
     return false;
   }
+  if (!WithinBounds(options, error)) return false;
   for (const auto* list : {&options.shots, &options.states}) {
     for (const FrameFile& file : *list) {
       if (file.frame > options.frames) {
