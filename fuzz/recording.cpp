@@ -2,19 +2,11 @@
 // naming the line, or reads a recording that it writes back in the same
 // form and whose frames are in order.
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
+#include "fuzz/require.h"
 #include "recording/recording_text.h"
-
-namespace {
-
-void Require(bool holds) {
-  if (!holds) std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);

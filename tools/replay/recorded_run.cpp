@@ -26,22 +26,23 @@ int RunWithInput(const ReplayOptions& options, const RunInput& input, std::ostre
   const StateImage programStart = CaptureState();
   std::optional<Recorder> recorder;
   std::optional<Recording> firstGame;
-  ReplayHooks hooks;
-  hooks.beforeFirstFrame = [&] {
+  const BeforeFirstFrame beforeFirstFrame = [&] {
     if (playback) playback->Begin();
     if (options.recordPath.empty()) return;
     recorder.emplace(GameVersion, dataChecksum, programStart, std::cerr, [&](FinishedGame&& game) {
       if (!firstGame) firstGame = std::move(game.recording);
     });
   };
+  FrameCheck check;
   if (playback) {
-    hooks.checkFrame = [&](uint32_t, std::string& why) {
+    check = [&](uint32_t, std::string& why) {
       why = playback->DivergenceText();
       return why.empty();
     };
   }
 
-  const int exitCode = RunReplay(options, input.script, error, hooks);
+  InputPlayer player(input.script);
+  const int exitCode = RunReplay(options, player, error, check, beforeFirstFrame);
   if (recorder) recorder->FinishCutShort();
   if (exitCode != 0) return exitCode;
   if (!options.recordPath.empty()) {

@@ -1,9 +1,11 @@
 #include "tools/replay/replay_options.h"
 
 #include <charconv>
+#include <limits>
 
 #include "net/address.h"
 #include "net/defaults.h"
+#include "shell/clock.h"
 
 const char* const ReplayUsage =
     "usage: kerzonk-replay --frames N [--data DIR] [--time T] [--input SCRIPT]\n"
@@ -27,6 +29,20 @@ bool ParseFrameFile(const std::string& text, FrameFile& file) {
   if (colon == std::string::npos || colon + 1 == text.size()) return false;
   file.path = text.substr(colon + 1);
   return ParseNumber(text.substr(0, colon), file.frame) && file.frame >= 1;
+}
+
+// The run's length and its calendar stay within their bounds.
+bool WithinBounds(const ReplayOptions& options, std::string& error) {
+  if (options.frames > MaxReplayFrames) {
+    error = "--frames is at most " + std::to_string(MaxReplayFrames);
+    return false;
+  }
+  const int64_t runSeconds = TickOfFrame(options.frames) / 1000;
+  if (options.time > std::numeric_limits<int64_t>::max() - runSeconds) {
+    error = "--time " + std::to_string(options.time) + " runs past the calendar's end";
+    return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -83,7 +99,7 @@ bool ParseReplayOptions(int argc, const char* const* argv, ReplayOptions& option
       return false;
     }
   }
-  return true;
+  return WithinBounds(options, error);
 }
 
 bool SettleFrames(ReplayOptions& options, uint32_t recordedFrames, std::string& error) {
@@ -110,6 +126,7 @@ bool SettleFrames(ReplayOptions& options, uint32_t recordedFrames, std::string& 
     error = "--delay needs --host or --join";
     return false;
   }
+  if (!WithinBounds(options, error)) return false;
   for (const auto* list : {&options.shots, &options.states}) {
     for (const FrameFile& file : *list) {
       if (file.frame > options.frames) {

@@ -39,11 +39,16 @@ std::multimap<uint32_t, std::string> ByFrame(const std::vector<FrameFile>& files
 
 class Replay {
  public:
-  Replay(const ReplayOptions& options, const InputScript& script, const ReplayHooks& hooks)
-      : options_(options), input_(script), hooks_(hooks), log_(machine_), shots_(ByFrame(options.shots)),
+  Replay(const ReplayOptions& options, InputSource& input, const FrameCheck& check, const BeforeFirstFrame& beforeFirstFrame)
+      : options_(options),
+        input_(input),
+        check_(check),
+        beforeFirstFrame_(beforeFirstFrame),
+        log_(machine_),
+        shots_(ByFrame(options.shots)),
         states_(ByFrame(options.states)) {
     machine_.host.calendarStart = options.time;
-    if (script.usesJoystick) machine_.controls.joystickResult = platform::JoystickResult::Ok;
+    if (input.UsesJoystick()) machine_.controls.joystickResult = platform::JoystickResult::Ok;
     ApplyHeldInput(NothingHeld(), machine_.controls);
     machine_.Install();
   }
@@ -63,7 +68,7 @@ class Replay {
     }
     log_.Collect(0);
     if (options_.peer != PeerRole::None && !JoinSession(error)) return StartupFailedExitCode;
-    if (hooks_.beforeFirstFrame) hooks_.beforeFirstFrame();
+    if (beforeFirstFrame_) beforeFirstFrame_();
     // A failed check ends the run after that frame, its log written all the same.
     uint32_t frame = 1;
     bool checked = true;
@@ -75,7 +80,7 @@ class Replay {
       if (peer_ && peer_->Ended()) break;
       log_.Collect(frame);
       if (!WriteFrameFiles(frame, error)) return ExitOutputFailed;
-      checked = !hooks_.checkFrame || hooks_.checkFrame(frame, error);
+      checked = !check_ || check_(frame, error);
     }
     // A peer ends together with the other side, after the last frame.
     const bool peerFailed = peer_ && checked && !(frame > options_.frames && peer_->Finish(error));
@@ -138,8 +143,9 @@ class Replay {
 
   const ReplayOptions& options_;
   platform::Headless machine_;
-  InputPlayer input_;
-  const ReplayHooks& hooks_;
+  InputSource& input_;
+  const FrameCheck& check_;
+  const BeforeFirstFrame& beforeFirstFrame_;
   EventLog log_;
   std::multimap<uint32_t, std::string> shots_;
   std::multimap<uint32_t, std::string> states_;
@@ -149,7 +155,8 @@ class Replay {
 
 }  // namespace
 
-int RunReplay(const ReplayOptions& options, const InputScript& script, std::string& error, const ReplayHooks& hooks) {
-  Replay replay(options, script, hooks);
+int RunReplay(const ReplayOptions& options, InputSource& input, std::string& error, const FrameCheck& check,
+              const BeforeFirstFrame& beforeFirstFrame) {
+  Replay replay(options, input, check, beforeFirstFrame);
   return replay.Run(error);
 }

@@ -8,18 +8,16 @@
 #include "tools/replay/input_script.h"
 #include "tools/replay/replay_options.h"
 
+// Looks at the game after each frame; false, with error saying why, ends the
+// run after that frame, its log written all the same.
+using FrameCheck = std::function<bool(uint32_t frame, std::string& error)>;
+// Acts once the game is up, before its first frame.
+using BeforeFirstFrame = std::function<void()>;
+
 constexpr int ExitCheckFailed = 3;
 
-// What a run lets other code do: act once the game is up, before its first
-// frame, and look at the game after each frame (false, with error saying
-// why, ends the run).
-struct ReplayHooks {
-  std::function<void()> beforeFirstFrame;
-  std::function<bool(uint32_t frame, std::string& error)> checkFrame;
-};
-
 // The game's exit code, 1 when start-up failed, 2 when an output file could
-// not be written or 3 when a frame's check failed (error then says which).
+// not be written or 3 when the frame check failed (error then says which).
 // Runs in the current folder.
-int RunReplay(const ReplayOptions& options, const InputScript& script, std::string& error,
-              const ReplayHooks& hooks = {});
+int RunReplay(const ReplayOptions& options, InputSource& input, std::string& error,
+              const FrameCheck& check = FrameCheck(), const BeforeFirstFrame& beforeFirstFrame = BeforeFirstFrame());
