@@ -281,6 +281,7 @@ TEST_F(GameInXvfb, PlayedGamesAreRecordedInThePlayersFolderAndVerify) {
     Tool({xdotool, "sleep", "3", "keydown", "Left", "sleep", "0.15", "keyup", "Left", "sleep", "0.3", "keydown", "Right",
           "sleep", "0.15", "keyup", "Right", "keydown", "Down", "sleep", "1", "keyup", "Down"});
   }
+  EXPECT_EQ(Recordings(replays).size(), 1u) << "the solo game ended by itself, before Escape";
   Tool({xdotool, "key", "Escape"});
   EXPECT_EQ(game->Wait(10000), 0) << game->Errors();
   // Started again, on its second menu item: both players push their pairs down, player 2 moving too.
@@ -292,6 +293,7 @@ TEST_F(GameInXvfb, PlayedGamesAreRecordedInThePlayersFolderAndVerify) {
     Tool({xdotool, "keydown", "a", "sleep", "0.15", "keyup", "a", "keydown", "Down", "keydown", "s", "sleep", "1", "keyup",
           "Down", "keyup", "s", "sleep", "0.3"});
   }
+  EXPECT_EQ(Recordings(replays).size(), 2u) << "the versus game ended by itself, before Escape";
   Tool({xdotool, "key", "Escape"});
   EXPECT_EQ(game->Wait(10000), 0) << game->Errors();
 

@@ -26,23 +26,23 @@ int RunWithInput(const ReplayOptions& options, const RunInput& input, std::ostre
   const StateImage programStart = CaptureState();
   std::optional<Recorder> recorder;
   std::optional<Recording> firstGame;
-  const BeforeFirstFrame beforeFirstFrame = [&] {
+  ReplayHooks hooks;
+  hooks.beforeFirstFrame = [&] {
     if (playback) playback->Begin();
     if (options.recordPath.empty()) return;
     recorder.emplace(GameVersion, dataChecksum, programStart, std::cerr, [&](FinishedGame&& game) {
       if (!firstGame) firstGame = std::move(game.recording);
     });
   };
-  FrameCheck check;
   if (playback) {
-    check = [&](uint32_t, std::string& why) {
+    hooks.checkFrame = [&](uint32_t, std::string& why) {
       why = playback->DivergenceText();
       return why.empty();
     };
   }
 
   InputPlayer player(input.script);
-  const int exitCode = RunReplay(options, player, error, check, beforeFirstFrame);
+  const int exitCode = RunReplay(options, player, error, hooks);
   if (recorder) recorder->FinishCutShort();
   if (exitCode != 0) return exitCode;
   if (!options.recordPath.empty()) {

@@ -39,13 +39,8 @@ std::multimap<uint32_t, std::string> ByFrame(const std::vector<FrameFile>& files
 
 class Replay {
  public:
-  Replay(const ReplayOptions& options, InputSource& input, const FrameCheck& check, const BeforeFirstFrame& beforeFirstFrame)
-      : options_(options),
-        input_(input),
-        check_(check),
-        beforeFirstFrame_(beforeFirstFrame),
-        log_(machine_),
-        shots_(ByFrame(options.shots)),
+  Replay(const ReplayOptions& options, InputSource& input, const ReplayHooks& hooks)
+      : options_(options), input_(input), hooks_(hooks), log_(machine_), shots_(ByFrame(options.shots)),
         states_(ByFrame(options.states)) {
     machine_.host.calendarStart = options.time;
     if (input.UsesJoystick()) machine_.controls.joystickResult = platform::JoystickResult::Ok;
@@ -68,7 +63,7 @@ class Replay {
     }
     log_.Collect(0);
     if (options_.peer != PeerRole::None && !JoinSession(error)) return StartupFailedExitCode;
-    if (beforeFirstFrame_) beforeFirstFrame_();
+    if (hooks_.beforeFirstFrame) hooks_.beforeFirstFrame();
     // A failed check ends the run after that frame, its log written all the same.
     uint32_t frame = 1;
     bool checked = true;
@@ -80,7 +75,7 @@ class Replay {
       if (peer_ && peer_->Ended()) break;
       log_.Collect(frame);
       if (!WriteFrameFiles(frame, error)) return ExitOutputFailed;
-      checked = !check_ || check_(frame, error);
+      checked = !hooks_.checkFrame || hooks_.checkFrame(frame, error);
     }
     // A peer ends together with the other side, after the last frame.
     const bool peerFailed = peer_ && checked && !(frame > options_.frames && peer_->Finish(error));
@@ -144,8 +139,7 @@ class Replay {
   const ReplayOptions& options_;
   platform::Headless machine_;
   InputSource& input_;
-  const FrameCheck& check_;
-  const BeforeFirstFrame& beforeFirstFrame_;
+  const ReplayHooks& hooks_;
   EventLog log_;
   std::multimap<uint32_t, std::string> shots_;
   std::multimap<uint32_t, std::string> states_;
@@ -155,8 +149,7 @@ class Replay {
 
 }  // namespace
 
-int RunReplay(const ReplayOptions& options, InputSource& input, std::string& error, const FrameCheck& check,
-              const BeforeFirstFrame& beforeFirstFrame) {
-  Replay replay(options, input, check, beforeFirstFrame);
+int RunReplay(const ReplayOptions& options, InputSource& input, std::string& error, const ReplayHooks& hooks) {
+  Replay replay(options, input, hooks);
   return replay.Run(error);
 }
