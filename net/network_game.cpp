@@ -6,6 +6,7 @@
 #include "net/joiner_keys.h"
 #include "net/lockstep_frames.h"
 #include "platform/platform.h"
+#include "recording/game_recordings.h"
 #include "screens/best_score.h"
 #include "screens/network_captions.h"
 #include "shell/app.h"
@@ -60,9 +61,9 @@ class SessionPlay {
  public:
   SessionPlay(Session& session, Role role, int inputDelay) : ownKeys_(keyBindings), frames_(session, Now) {
     if (role == Role::Joiner) keyBindings = JoinerKeyBindings(ownKeys_);
+    RestartGame();
     bestScoreFileInUse = false;
     bestScore = 0;
-    RestartGame();
     // A window in the background keeps the link alive; the other side waits.
     SetInactiveWait([&session] { session.Pump(Now(), 1000 / FramesPerSecond); });
     frames_.Begin(NothingHeldLeadIn(inputDelay));
@@ -92,7 +93,17 @@ class SessionPlay {
 
 }  // namespace
 
-int RunNetworkGame(SessionRequest request, int inputDelay, std::ostream& messages) {
+bool PlaySession(Session& session, Role role, int inputDelay, GameRecordings& recordings, int& exitCode) {
+  SessionPlay play(session, role, inputDelay);
+  if (!play.Run(exitCode)) {
+    session.Quit(play.FramesRun());
+    return false;
+  }
+  recordings.KeepGameUnderWay();
+  return true;
+}
+
+int RunNetworkGame(SessionRequest request, int inputDelay, GameRecordings& recordings, std::ostream& messages) {
   if (InitApplication() == 0) return StartupFailedExitCode;
   request.calendarStart = platform::host().CalendarSeconds();
   std::string error;
@@ -115,14 +126,10 @@ int RunNetworkGame(SessionRequest request, int inputDelay, std::ostream& message
     ReleaseAll();
     return going ? SetupFailedExitCode : exitCode;
   }
-  {
-    SessionPlay play(*session, request.role, inputDelay);
-    if (!play.Run(exitCode)) {
-      session->Quit(play.FramesRun());
-      session->Close(GoodbyeMs);
-      ReleaseAll();
-      return exitCode;
-    }
+  if (!PlaySession(*session, request.role, inputDelay, recordings, exitCode)) {
+    session->Close(GoodbyeMs);
+    ReleaseAll();
+    return exitCode;
   }
   const SessionEnd end = session->End();
   messages << "kerzonk: " << session->EndText()

@@ -40,7 +40,8 @@ int main(int argc, char** argv) {
     request.role = options.network == launch::NetworkRole::Host ? net::Role::Host : net::Role::Joiner;
     request.peerHost = options.peerHost;
     request.port = options.port.value_or(static_cast<uint16_t>(settings.networkPort));
-    return net::RunNetworkGame(request, options.inputDelay.value_or(settings.inputDelay), std::cerr);
+    return net::RunNetworkGame(request, options.inputDelay.value_or(settings.inputDelay), recordings,
+                               std::cerr);
   }
   return RunApplication();
 }

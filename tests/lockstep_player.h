@@ -35,18 +35,20 @@ struct Player {
   uint32_t ran = 0;
   std::vector<InputSample> merged;
   std::function<uint64_t(uint32_t)> hashOf = [](uint32_t frame) { return frame * 31ull; };
+  std::function<InputSample(uint32_t)> sampleOf;  // SampleOf(side, frame) when empty
 
   void Begin() {
-    for (uint32_t frame = 1; frame <= delay; ++frame) session->SendInput(SampleOf(side, frame));
+    for (uint32_t frame = 1; frame <= delay; ++frame) session->SendInput(Sample(frame));
   }
   bool Step() {
     if (!session->HoldsInputs(ran + 1)) return false;
     ++ran;
     merged.push_back(session->MergedInput(ran));
-    session->SendInput(SampleOf(side, ran + delay));
+    session->SendInput(Sample(ran + delay));
     session->FrameRun(ran, hashOf(ran));
     return true;
   }
+  InputSample Sample(uint32_t frame) const { return sampleOf ? sampleOf(frame) : SampleOf(side, frame); }
 };
 
 }  // namespace fixture
