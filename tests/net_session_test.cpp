@@ -85,6 +85,19 @@ TEST_F(NetSession, MismatchesAreRefusedOnBothSidesNamingWhatDiffers) {
   EXPECT_EQ(joiner->EndText(),
             "cannot play with the other game: the other game is version 1.0.0, this one 1.2.0; "
             "the other game's data files differ from this one's");
+
+  // Of another protocol, nothing past its number is compared.
+  net::PeerInfo later = Info("1.2.0", 43);
+  later.protocol = net::ProtocolVersion + 1;
+  wire = std::make_shared<fixture::MemoryWire>();
+  Start(Info(), later);
+  PumpBoth();
+  const std::string protocols = std::to_string(net::ProtocolVersion) + ", this one " +
+                                std::to_string(net::ProtocolVersion + 1);
+  EXPECT_EQ(host->EndText(), "cannot play with the other game: the other game speaks network protocol " +
+                                 std::to_string(net::ProtocolVersion + 1) + ", this one " +
+                                 std::to_string(net::ProtocolVersion));
+  EXPECT_EQ(joiner->EndText(), "cannot play with the other game: the other game speaks network protocol " + protocols);
 }
 
 TEST_F(NetSession, BothSidesRunTheSameMergedInputs) {
