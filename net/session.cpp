@@ -62,11 +62,7 @@ void Session::FrameRun(uint32_t frame, uint64_t stateHash) {
   Send(packet);
   lockstep_.PutLocalHash(frame, stateHash);
   if (lockstep_.ApartAt() != 0) {
-    Packet leave;
-    leave.kind = PacketKind::Leave;
-    leave.frame = frame;
-    leave.reason = LeaveReason::OutOfStep;
-    Send(leave);
+    SendLeave(frame, LeaveReason::OutOfStep);
     apartAt_ = frame;
     EndWith(SessionEnd::OutOfStep);
   }
@@ -74,23 +70,13 @@ void Session::FrameRun(uint32_t frame, uint64_t stateHash) {
 
 void Session::Quit(uint32_t frame) {
   if (state_ == SessionState::Ended) return;
-  if (peerConnected_) {
-    Packet packet;
-    packet.kind = PacketKind::Leave;
-    packet.frame = frame;
-    packet.reason = LeaveReason::Quit;
-    Send(packet);
-  }
+  if (peerConnected_) SendLeave(frame, LeaveReason::Quit);
   EndWith(SessionEnd::LocalQuit);
 }
 
 void Session::Finish(uint32_t frame) {
   if (state_ != SessionState::Playing || finished_) return;
-  Packet packet;
-  packet.kind = PacketKind::Leave;
-  packet.frame = frame;
-  packet.reason = LeaveReason::Finished;
-  Send(packet);
+  SendLeave(frame, LeaveReason::Finished);
   finished_ = true;
   if (peerFinished_) EndWith(SessionEnd::Finished);
 }
@@ -258,6 +244,14 @@ void Session::Send(const Packet& packet) {
   const std::vector<uint8_t> bytes = EncodePacket(packet);
   link_->Send(bytes.data(), bytes.size());
   lastSent_ = now_;
+}
+
+void Session::SendLeave(uint32_t frame, LeaveReason reason) {
+  Packet packet;
+  packet.kind = PacketKind::Leave;
+  packet.frame = frame;
+  packet.reason = reason;
+  Send(packet);
 }
 
 void Session::EndWith(SessionEnd end, const std::string& detail) {

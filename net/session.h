@@ -89,6 +89,8 @@ class Session {
   void TakePlayPacket(const Packet& packet);
   void CheckTime(uint32_t now);
   void Send(const Packet& packet);
+  // Tells the other side this one ends the session after the frame.
+  void SendLeave(uint32_t frame, LeaveReason reason);
   void EndWith(SessionEnd end, const std::string& detail = std::string());
 
   SessionSetup setup_;
