@@ -34,6 +34,7 @@ namespace {
 
 constexpr int SoloItem = 0, VersusItem = 1;
 constexpr uint32_t InputDelay = 3;
+const net::PeerInfo Peer{net::ProtocolVersion, "1.0.0"};
 const std::string StoredBestScore = "\x01";  // reads as -1, so any finished game beats it
 
 // The game's end of the wire: what it sends is noted (its input frames and
@@ -96,9 +97,9 @@ class NetworkPlay : public HeadlessGame {
     };
     auto link = std::make_unique<SteppingLink>(wire, otherSideMoves);
     gameEnd = link.get();
-    game = std::make_unique<net::Session>(net::SessionSetup{net::Role::Host, Info(), 1700000000}, std::move(link),
+    game = std::make_unique<net::Session>(net::SessionSetup{net::Role::Host, Peer, 1700000000}, std::move(link),
                                           headless.host.tick);
-    other = std::make_unique<net::Session>(net::SessionSetup{net::Role::Joiner, Info(), 0},
+    other = std::make_unique<net::Session>(net::SessionSetup{net::Role::Joiner, Peer, 0},
                                            std::make_unique<fixture::MemoryLink>(wire, fixture::Joiner),
                                            headless.host.tick);
     otherPlayer = fixture::Player{other.get(), fixture::Joiner, InputDelay};
@@ -128,17 +129,14 @@ class NetworkPlay : public HeadlessGame {
     return {menuSelection == item ? "Z" : "Down"};
   }
 
-  static net::PeerInfo Info() {
-    net::PeerInfo info;
-    info.gameVersion = "1.0.0";
-    return info;
-  }
-
-  std::vector<fs::path> KeptFiles() const {
+  // The one game the session left in the replays folder, which is not the best game.
+  void OnlyKeptGame(Recording& recording) const {
     std::vector<fs::path> files;
     for (const auto& entry : fs::directory_iterator(ReplaysFolderName)) files.push_back(entry.path());
-    std::sort(files.begin(), files.end());
-    return files;
+    ASSERT_EQ(files.size(), 1u) << messages.str();
+    ASSERT_NE(files[0].filename(), BestGameFileName);
+    std::string error;
+    ASSERT_TRUE(ParseRecording(e2e::ReadFile(files[0]), recording, error)) << error;
   }
 
   fixture::ScratchFolder folder{"network_play"};
@@ -162,11 +160,8 @@ TEST_F(NetworkPlay, AVersusGameOutOfStepEndsBothSidesAndIsKeptToPlayBack) {
   EXPECT_EQ(other->End(), net::SessionEnd::OutOfStep);
   EXPECT_EQ(sceneAtEnd, SceneVersus);
 
-  const std::vector<fs::path> files = KeptFiles();
-  ASSERT_EQ(files.size(), 1u) << messages.str();
   Recording recording;
-  std::string error;
-  ASSERT_TRUE(ParseRecording(e2e::ReadFile(files[0]), recording, error)) << error;
+  ASSERT_NO_FATAL_FAILURE(OnlyKeptGame(recording));
   EXPECT_EQ(recording.mode, GameMode::Versus);
   EXPECT_GT(recording.frames, 150u);
 
@@ -202,12 +197,8 @@ TEST_F(NetworkPlay, ASoloGameOfASessionIsKeptButSetsNoBest) {
   }));
   EXPECT_EQ(game->End(), net::SessionEnd::PeerQuit);
   EXPECT_EQ(sceneAtEnd, SceneTitle);
-  const std::vector<fs::path> files = KeptFiles();
-  ASSERT_EQ(files.size(), 1u) << messages.str();
-  EXPECT_NE(files[0].filename(), BestGameFileName);
   Recording recording;
-  std::string error;
-  ASSERT_TRUE(ParseRecording(e2e::ReadFile(files[0]), recording, error)) << error;
+  ASSERT_NO_FATAL_FAILURE(OnlyKeptGame(recording));
   EXPECT_EQ(recording.mode, GameMode::Solo);
   EXPECT_GT(recording.finalScore, 0) << recording.frames;
   EXPECT_EQ(e2e::ReadFile(BestScoreFileName), StoredBestScore);
