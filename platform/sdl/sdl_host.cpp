@@ -138,7 +138,7 @@ void SdlHost::ShowNotice(const std::string& caption, const std::string& text) {
   }
 }
 
-void SdlHost::IdleUntil(uint32_t tick) { tickWaiter.WaitFor(tick, tickClocks); }
+void SdlHost::IdleUntil(uint32_t target) { tick.WaitFor(target); }
 
 int64_t SdlHost::CalendarSeconds() { return static_cast<int64_t>(std::time(nullptr)); }
 
