@@ -31,8 +31,8 @@ struct RowBand {
 RowBand TakeChangedRows(const uint8_t* indices, int width, int height, int indexPitch, uint8_t* shown);
 
 // Brings `shown` up to date with `indices` as above and converts into `argb`
-// only the runs of eight pixels that changed (fewer at the end of a row),
-// leaving the rest of it as it was: `argb` must hold `shown` converted.
+// only the runs of sixteen pixels that changed (single pixels at the end of
+// a row), leaving the rest of it as it was: `argb` must hold `shown` converted.
 void ConvertChangedToArgb(const uint8_t* indices, int width, int height, int indexPitch, uint8_t* shown,
                           const ArgbTable& table, uint32_t* argb, int argbPitch);
 

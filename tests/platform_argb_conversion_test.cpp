@@ -2,6 +2,7 @@
 // what changed since the picture shown before.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <random>
 #include <vector>
 
@@ -27,23 +28,24 @@ TEST(ArgbConversion, EachIndexTakesItsPaletteColourAndPitchesAreHonoured) {
   EXPECT_EQ(argb, (std::vector<uint32_t>{0xFFC86400u, 0xFF010203u, 0xDEADBEEF, 0xFF000000u, 0xFFC86400u, 0xDEADBEEF}));
 }
 
-// A picture of 21 x 9 (runs of eight do not fill a row) in rows 24 bytes
-// apart, converted into rows 25 pixels apart; the next picture changes a few
-// scattered pixels, a whole row and the last pixel of a row.
-class ChangedPixels : public testing::Test {
+// A picture of 37 x 9 (two runs of sixteen and five pixels over in a row) in
+// rows 40 bytes apart; the next picture changes a few scattered pixels, a
+// whole row and some of the pixels over. The screen's rows are 41 pixels
+// apart (not aligned, as a window's rows may be) or 48 (aligned, so that
+// runs may be streamed past the cache).
+class ChangedPixels : public testing::TestWithParam<int> {
  protected:
-  static constexpr int Width = 21, Height = 9, IndexPitch = 24, ArgbPitch = 25;
+  static constexpr int Width = 37, Height = 9, IndexPitch = 40;
+  const int argbPitch = GetParam();
 
   void SetUp() override {
     std::mt19937 random(5);
     before.resize(IndexPitch * Height);
     for (uint8_t& index : before) index = static_cast<uint8_t>(random());
     after = before;
-    for (const auto& [x, y] : {std::pair{3, 1}, {9, 1}, {20, 4}, {0, 8}, {16, 8}}) ++after[y * IndexPitch + x];
+    for (const auto& [x, y] : {std::pair{3, 1}, {9, 1}, {20, 4}, {36, 4}, {0, 8}, {33, 8}}) ++after[y * IndexPitch + x];
     for (int x = 0; x < Width; ++x) after[6 * IndexPitch + x] ^= 0x55;
-    for (int y = 0; y < Height; ++y) {
-      shown.insert(shown.end(), &before[y * IndexPitch], &before[y * IndexPitch] + Width);
-    }
+    shown = Compact(before);
     PaletteEntry palette[256] = {};
     for (int i = 0; i < 256; ++i) palette[i] = PaletteEntry{static_cast<uint8_t>(i), static_cast<uint8_t>(i / 2), 7, 0};
     table = platform::MakeArgbTable(palette);
@@ -55,17 +57,36 @@ class ChangedPixels : public testing::Test {
     return rows;
   }
 
-  std::vector<uint32_t> Converted(const std::vector<uint8_t>& picture, const ArgbTable& colours) const {
-    std::vector<uint32_t> argb(ArgbPitch * Height, 0);
-    platform::ConvertToArgb(picture.data(), Width, Height, IndexPitch, colours, argb.data(), ArgbPitch * 4);
-    return argb;
+  // A screen whose first pixel lies on a 64-byte boundary; moved, never copied.
+  struct Screen {
+    explicit Screen(int pixels) : storage(pixels + 16, 0), size(pixels) {
+      void* start = storage.data();
+      size_t room = storage.size() * sizeof(uint32_t);
+      pixel = static_cast<uint32_t*>(std::align(64, pixels * sizeof(uint32_t), start, room));
+    }
+    Screen(Screen&&) = default;
+    std::vector<uint32_t> Pixels() const { return std::vector<uint32_t>(pixel, pixel + size); }
+    std::vector<uint32_t> storage;
+    int size;
+    uint32_t* pixel;
+  };
+
+  Screen Converted(const std::vector<uint8_t>& picture, const ArgbTable& colours) const {
+    Screen screen(argbPitch * Height);
+    platform::ConvertToArgb(picture.data(), Width, Height, IndexPitch, colours, screen.pixel, argbPitch * 4);
+    return screen;
+  }
+
+  void ConvertChanged(Screen& screen) {
+    platform::ConvertChangedToArgb(after.data(), Width, Height, IndexPitch, shown.data(), table, screen.pixel,
+                                   argbPitch * 4);
   }
 
   std::vector<uint8_t> before, after, shown;
   ArgbTable table{};
 };
 
-TEST_F(ChangedPixels, TakingTheChangedRowsCopiesThemAndTellsTheirBand) {
+TEST_P(ChangedPixels, TakingTheChangedRowsCopiesThemAndTellsTheirBand) {
   const platform::RowBand band = platform::TakeChangedRows(after.data(), Width, Height, IndexPitch, shown.data());
   EXPECT_EQ(band.first, 1);
   EXPECT_EQ(band.end, 9);
@@ -76,42 +97,39 @@ TEST_F(ChangedPixels, TakingTheChangedRowsCopiesThemAndTellsTheirBand) {
 }
 
 // The screen first holds the old picture in other colours: every run of
-// eight with a change (and every changed pixel of a row's short end) takes
-// the new colours, and everything else keeps the old ones.
-TEST_F(ChangedPixels, OnlyTheRunsThatChangedAreConvertedAgain) {
+// sixteen with a change, and every changed pixel over, takes the new colours;
+// everything else keeps the old ones.
+TEST_P(ChangedPixels, OnlyTheRunsThatChangedAreConvertedAgain) {
   ArgbTable oldColours = table;
   for (uint32_t& colour : oldColours) colour ^= 0x00FFFFFF;
-  std::vector<uint32_t> screen = Converted(before, oldColours);
-  platform::ConvertChangedToArgb(after.data(), Width, Height, IndexPitch, shown.data(), table, screen.data(),
-                                 ArgbPitch * 4);
+  Screen screen = Converted(before, oldColours);
+  ConvertChanged(screen);
   EXPECT_EQ(shown, Compact(after));
 
-  const std::vector<uint32_t> fresh = Converted(after, table);
-  const std::vector<uint32_t> stale = Converted(before, oldColours);
+  const std::vector<uint32_t> fresh = Converted(after, table).Pixels();
+  const std::vector<uint32_t> stale = Converted(before, oldColours).Pixels();
+  const std::vector<uint32_t> pixels = screen.Pixels();
   for (int y = 0; y < Height; ++y) {
     for (int x = 0; x < Width; ++x) {
-      const int runStart = x < 16 ? x / 8 * 8 : x;
-      const int runEnd = x < 16 ? runStart + 8 : x + 1;
+      const int runStart = x < 32 ? x / 16 * 16 : x;
+      const int runEnd = x < 32 ? runStart + 16 : x + 1;
       bool changed = false;
       for (int i = runStart; i < runEnd; ++i) changed |= before[y * IndexPitch + i] != after[y * IndexPitch + i];
-      const int at = y * ArgbPitch + x;
-      EXPECT_EQ(screen[at], changed ? fresh[at] : stale[at]) << x << ", " << y;
+      const int at = y * argbPitch + x;
+      EXPECT_EQ(pixels[at], changed ? fresh[at] : stale[at]) << x << ", " << y;
     }
-  }
-  for (int y = 0; y < Height; ++y) {
-    for (int x = Width; x < ArgbPitch; ++x) EXPECT_EQ(screen[y * ArgbPitch + x], 0u) << "beside the picture";
+    for (int x = Width; x < argbPitch; ++x) EXPECT_EQ(pixels[y * argbPitch + x], 0u) << "beside the picture";
   }
 }
 
-TEST_F(ChangedPixels, AScreenHoldingTheShownPictureEndsAsTheNewPictureConverted) {
-  std::vector<uint32_t> screen = Converted(before, table);
-  platform::ConvertChangedToArgb(after.data(), Width, Height, IndexPitch, shown.data(), table, screen.data(),
-                                 ArgbPitch * 4);
-  EXPECT_EQ(screen, Converted(after, table));
-  const std::vector<uint32_t> settled = screen;
-  platform::ConvertChangedToArgb(after.data(), Width, Height, IndexPitch, shown.data(), table, screen.data(),
-                                 ArgbPitch * 4);
-  EXPECT_EQ(screen, settled);
+TEST_P(ChangedPixels, AScreenHoldingTheShownPictureEndsAsTheNewPictureConverted) {
+  Screen screen = Converted(before, table);
+  ConvertChanged(screen);
+  EXPECT_EQ(screen.Pixels(), Converted(after, table).Pixels());
+  ConvertChanged(screen);
+  EXPECT_EQ(screen.Pixels(), Converted(after, table).Pixels());
 }
+
+INSTANTIATE_TEST_SUITE_P(RowPitches, ChangedPixels, testing::Values(41, 48));
 
 }  // namespace
