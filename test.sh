@@ -22,4 +22,4 @@ esac
 install_missing_packages
 build_all "$folder" "${options[@]}"
 cd "$ROOT/$folder"
-ctest --output-on-failure
+ctest --output-on-failure -j2

@@ -1,9 +1,6 @@
 #include "audio/music.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <vector>
 
 #include "platform/midi_file.h"
 #include "platform/music.h"
@@ -28,13 +25,6 @@ const char* OpenFailureMessage(platform::MusicOpenResult result) {
   return "";
 }
 
-bool ReadWholeFile(const char* fileName, std::vector<uint8_t>& bytes) {
-  std::ifstream file(fileName, std::ios::binary);
-  if (!file) return false;
-  bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-  return !file.bad();
-}
-
 }  // namespace
 
 int InitMusic() {
@@ -53,9 +43,8 @@ int LoadMIDISegment(int slot, const char* fileName) {
     ShowNotice("1");
     return 0;
   }
-  std::vector<uint8_t> bytes;
   platform::MidiSong song;
-  if (!ReadWholeFile(fileName, bytes) || !platform::ParseMidiFile(bytes.data(), bytes.size(), song)) {
+  if (!platform::ReadMidiFile(fileName, song)) {
     ShowNotice("GetObject失敗");
     return 0;
   }

@@ -1,19 +1,16 @@
 #include "audio/wave_file.h"
 
-#include <cstdio>
+#include <algorithm>
 #include <cstring>
-#include <memory>
+
+#include "platform/effect_limits.h"
+#include "platform/regular_file.h"
 
 namespace {
 
 constexpr uint16_t FormatPcm = 1;
 constexpr uint16_t FormatExtensible = 0xFFFE;
 constexpr uint32_t FormatRecordBytes = 18;
-
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
 
 struct Chunk {
   char id[4];
@@ -26,22 +23,24 @@ struct Chunk {
 uint32_t Little32(const uint8_t* b) { return b[0] | (b[1] << 8) | (b[2] << 16) | (static_cast<uint32_t>(b[3]) << 24); }
 uint16_t Little16(const uint8_t* b) { return static_cast<uint16_t>(b[0] | (b[1] << 8)); }
 
-bool ReadAt(std::FILE* file, uint64_t offset, void* into, size_t count) {
-  if (std::fseek(file, static_cast<long>(offset), SEEK_SET) != 0) return false;
-  return std::fread(into, 1, count, file) == count;
-}
+// The file's bytes; every offset is checked against its length before use.
+struct Bytes {
+  const uint8_t* data;
+  uint64_t size;
 
-bool ReadChunkHeader(std::FILE* file, uint64_t offset, Chunk& chunk) {
-  uint8_t header[8];
-  if (!ReadAt(file, offset, header, sizeof header)) return false;
-  std::memcpy(chunk.id, header, 4);
-  chunk.size = Little32(header + 4);
+  bool Holds(uint64_t offset, uint64_t count) const { return offset <= size && count <= size - offset; }
+};
+
+bool ReadChunkHeader(const Bytes& file, uint64_t offset, Chunk& chunk) {
+  if (!file.Holds(offset, 8)) return false;
+  std::memcpy(chunk.id, file.data + offset, 4);
+  chunk.size = Little32(file.data + offset + 4);
   chunk.body = offset + 8;
   return true;
 }
 
 // The first chunk named id whose header lies in [from, end).
-bool FindChunk(std::FILE* file, uint64_t from, uint64_t end, const char* id, Chunk& found) {
+bool FindChunk(const Bytes& file, uint64_t from, uint64_t end, const char* id, Chunk& found) {
   for (uint64_t at = from; at + 8 <= end;) {
     if (!ReadChunkHeader(file, at, found)) return false;
     if (std::memcmp(found.id, id, 4) == 0) return true;
@@ -51,11 +50,10 @@ bool FindChunk(std::FILE* file, uint64_t from, uint64_t end, const char* id, Chu
 }
 
 // The first top-level RIFF chunk of form "WAVE"; its subchunks follow the form type.
-bool FindWaveForm(std::FILE* file, uint64_t fileSize, Chunk& riff) {
-  for (uint64_t at = 0; at + 12 <= fileSize;) {
-    char form[4];
-    if (!ReadChunkHeader(file, at, riff) || !ReadAt(file, riff.body, form, 4)) return false;
-    if (std::memcmp(riff.id, "RIFF", 4) == 0 && std::memcmp(form, "WAVE", 4) == 0) return true;
+bool FindWaveForm(const Bytes& file, Chunk& riff) {
+  for (uint64_t at = 0; at + 12 <= file.size;) {
+    if (!ReadChunkHeader(file, at, riff) || !file.Holds(riff.body, 4)) return false;
+    if (std::memcmp(riff.id, "RIFF", 4) == 0 && std::memcmp(file.data + riff.body, "WAVE", 4) == 0) return true;
     at = riff.End();
   }
   return false;
@@ -75,34 +73,32 @@ platform::WaveFormat DecodeFormat(const uint8_t* record) {
 
 }  // namespace
 
-WaveReadResult ReadWaveFile(const char* fileName, WaveData& wave) {
-  File file(std::fopen(fileName, "rb"));
-  if (!file || std::fseek(file.get(), 0, SEEK_END) != 0) return WaveReadResult::CannotOpen;
-  const long endOffset = std::ftell(file.get());
-  if (endOffset < 0) return WaveReadResult::CannotOpen;
-  const uint64_t fileSize = static_cast<uint64_t>(endOffset);
-
+WaveReadResult ParseWave(const uint8_t* bytes, size_t size, WaveData& wave) {
+  const Bytes file{bytes, size};
   Chunk riff;
-  if (!FindWaveForm(file.get(), fileSize, riff)) return WaveReadResult::NotWave;
+  if (!FindWaveForm(file, riff)) return WaveReadResult::NotWave;
   const uint64_t formEnd = riff.body + riff.size;
 
   Chunk fmt;
-  if (!FindChunk(file.get(), riff.body + 4, formEnd, "fmt ", fmt)) return WaveReadResult::NoFormat;
+  if (!FindChunk(file, riff.body + 4, formEnd, "fmt ", fmt)) return WaveReadResult::NoFormat;
+  if (!file.Holds(fmt.body, fmt.size)) return WaveReadResult::ShortFormat;
   uint8_t record[FormatRecordBytes] = {};
-  const uint32_t recordBytes = fmt.size < FormatRecordBytes ? fmt.size : FormatRecordBytes;
-  if (fmt.body + fmt.size > fileSize || !ReadAt(file.get(), fmt.body, record, recordBytes)) {
-    return WaveReadResult::ShortFormat;
-  }
+  std::memcpy(record, file.data + fmt.body, std::min<uint32_t>(fmt.size, FormatRecordBytes));
   wave.format = DecodeFormat(record);
 
   Chunk data;
-  if (!FindChunk(file.get(), fmt.End(), formEnd, "data", data)) return WaveReadResult::NoData;
-  if (data.body + data.size > fileSize) return WaveReadResult::ShortData;
-  wave.samples.assign(data.size, 0);
-  if (data.size > 0 && !ReadAt(file.get(), data.body, wave.samples.data(), data.size)) {
-    return WaveReadResult::ShortData;
-  }
+  if (!FindChunk(file, fmt.End(), formEnd, "data", data)) return WaveReadResult::NoData;
+  if (!file.Holds(data.body, data.size)) return WaveReadResult::ShortData;
+  wave.samples.assign(file.data + data.body, file.data + data.body + data.size);
   return WaveReadResult::Ok;
+}
+
+WaveReadResult ReadWaveFile(const char* fileName, WaveData& wave) {
+  std::vector<uint8_t> bytes;
+  if (platform::ReadRegularFile(fileName, MaxWaveFileBytes, bytes) != platform::FileReadResult::Ok) {
+    return WaveReadResult::CannotOpen;
+  }
+  return ParseWave(bytes.data(), bytes.size(), wave);
 }
 
 bool IsPlayableFormat(const platform::WaveFormat& format) {
@@ -110,5 +106,5 @@ bool IsPlayableFormat(const platform::WaveFormat& format) {
   if (format.channels < 1 || format.channels > 2) return false;
   if (format.bitsPerSample != 8 && format.bitsPerSample != 16) return false;
   if (format.blockAlign != format.channels * format.bitsPerSample / 8) return false;
-  return format.samplesPerSec > 0;
+  return format.samplesPerSec >= platform::LowestEffectRate && format.samplesPerSec <= platform::HighestEffectRate;
 }

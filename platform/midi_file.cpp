@@ -3,17 +3,17 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/regular_file.h"
+
 namespace platform {
 
 namespace {
 
 constexpr uint32_t DefaultMicrosPerQuarter = 500000;  // 120 beats a minute
 constexpr size_t MaxBarLines = 1000000;
-
-struct TimedEvent {
-  int64_t tick;
-  MidiEvent event;
-};
+// Hours of dense music; more would only take memory (each event is copied
+// into the sequencer too).
+constexpr size_t MaxEvents = 1000000;
 
 struct TempoChange {
   int64_t tick;
@@ -26,8 +26,10 @@ struct MeterChange {
   int denominatorPower;
 };
 
+// A long file holds millions of events; each is kept once, with its tick in
+// `seconds` (exact in a double) until the tempo map can time it.
 struct ParsedTracks {
-  std::vector<TimedEvent> events;
+  std::vector<MidiEvent> events;
   std::vector<TempoChange> tempos;
   std::vector<MeterChange> meters;
   int64_t endTick = 0;
@@ -129,7 +131,9 @@ bool ReadTrack(Reader track, ParsedTracks& out) {
     const uint8_t kind = runningStatus & 0xF0;
     if (kind != 0xC0 && kind != 0xD0 && !track.Byte(event.data2)) return false;
     if ((event.data1 | event.data2) & 0x80) return false;
-    out.events.push_back(TimedEvent{tick, event});
+    event.seconds = static_cast<double>(tick);
+    if (out.events.size() == MaxEvents) return false;
+    out.events.push_back(event);
   }
   out.endTick = std::max(out.endTick, tick);
   return true;
@@ -233,18 +237,22 @@ bool ParseMidiFile(const uint8_t* bytes, size_t size, MidiSong& song) {
   if (!MarkBarLines(tracks, static_cast<int>(division), lengthTick, bars)) return false;
 
   const TempoMap tempo(tracks.tempos, static_cast<int>(division));
-  std::stable_sort(tracks.events.begin(), tracks.events.end(),
-                   [](const TimedEvent& a, const TimedEvent& b) { return a.tick < b.tick; });
-  song.events.clear();
-  song.events.reserve(tracks.events.size());
-  for (TimedEvent& timed : tracks.events) {
-    timed.event.seconds = tempo.Seconds(timed.tick);
-    song.events.push_back(timed.event);
+  const auto byTick = [](const MidiEvent& a, const MidiEvent& b) { return a.seconds < b.seconds; };
+  if (!std::is_sorted(tracks.events.begin(), tracks.events.end(), byTick)) {
+    std::stable_sort(tracks.events.begin(), tracks.events.end(), byTick);
   }
+  for (MidiEvent& event : tracks.events) event.seconds = tempo.Seconds(static_cast<int64_t>(event.seconds));
+  song.events = std::move(tracks.events);
   song.barLines.clear();
   for (int64_t bar : bars) song.barLines.push_back(tempo.Seconds(bar));
   song.length = tempo.Seconds(lengthTick);
   return true;
+}
+
+bool ReadMidiFile(const std::string& path, MidiSong& song) {
+  std::vector<uint8_t> bytes;
+  if (ReadRegularFile(path.c_str(), MaxMidiFileBytes, bytes) != FileReadResult::Ok) return false;
+  return ParseMidiFile(bytes.data(), bytes.size(), song);
 }
 
 }  // namespace platform

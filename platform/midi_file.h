@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace platform {
@@ -22,7 +23,15 @@ struct MidiSong {
 };
 
 // False when the bytes are not a Standard MIDI File of format 0 or 1 with a
-// metrical division, or a chunk or event runs past its end.
+// metrical division, a chunk or event runs past its end, or the piece holds
+// more than a million channel events or bar lines.
 bool ParseMidiFile(const uint8_t* bytes, size_t size, MidiSong& song);
+
+// A longer music file is not read.
+constexpr size_t MaxMidiFileBytes = 4u << 20;
+
+// The same for a file; false also when it is missing, not a regular file or
+// longer than MaxMidiFileBytes.
+bool ReadMidiFile(const std::string& path, MidiSong& song);
 
 }  // namespace platform

@@ -1,7 +1,6 @@
 #include "screens/best_score.h"
 
-#include <cstdio>
-
+#include "platform/regular_file.h"
 #include "screens/best_score_folder.h"
 
 int bestScore = 0;
@@ -12,26 +11,8 @@ constexpr uint8_t LineFeed = 0x0A;
 constexpr uint8_t CarriageReturn = 0x0D;
 constexpr size_t ValueBytes = 4;
 constexpr int32_t ShortFileValue = -1;
-
-bool ReadWholeFile(const char* name, std::vector<uint8_t>& bytes) {
-  std::FILE* file = std::fopen(name, "rb");
-  if (file == nullptr) return false;
-  uint8_t buffer[64];
-  size_t count;
-  while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.insert(bytes.end(), buffer, buffer + count);
-  const bool readable = std::ferror(file) == 0;
-  std::fclose(file);
-  return readable;
-}
-
-bool WriteWholeFile(const char* name, const std::vector<uint8_t>& bytes) {
-  std::FILE* file = std::fopen(name, "wb");
-  if (file == nullptr) return false;
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  const bool flushed = std::fflush(file) == 0;
-  const bool closed = std::fclose(file) == 0;
-  return written && flushed && closed;
-}
+// Four bytes of value, each stored as at most two bytes.
+constexpr size_t MaxStoredBytes = 2 * ValueBytes;
 
 }  // namespace
 
@@ -63,19 +44,15 @@ int32_t DecodeBestScore(const std::vector<uint8_t>& bytes) {
 }
 
 void ReadBestScore() {
+  // Only the first bytes make the value, so only they are read.
   std::vector<uint8_t> bytes;
-  if (!ReadWholeFile(BestScorePath().c_str(), bytes)) return;
+  if (platform::ReadRegularFilePrefix(BestScorePath().c_str(), MaxStoredBytes, bytes) != platform::FileReadResult::Ok) return;
   bestScore = DecodeBestScore(bytes);
 }
 
 void WriteBestScore(int value) {
   if (!MakeBestScoreFolder()) return;
-  const std::string temp = BestScoreTempPath(), path = BestScorePath();
-  // The old file is replaced only once the new one is complete, so an
-  // interrupted save never loses the record.
-  if (!WriteWholeFile(temp.c_str(), EncodeBestScore(value))) {
-    std::remove(temp.c_str());
-    return;
-  }
-  if (std::rename(temp.c_str(), path.c_str()) != 0) std::remove(temp.c_str());
+  // The old file is replaced only once the new one is complete and on disk,
+  // so an interrupted save never loses the record.
+  platform::ReplaceRegularFile(BestScorePath().c_str(), BestScoreTempPath().c_str(), EncodeBestScore(value));
 }

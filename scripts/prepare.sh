@@ -5,6 +5,7 @@
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 PACKAGES=(
+  clang libclang-rt-14-dev
   g++ cmake pkg-config
   libsdl2-dev libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont libinih-dev
   libpng-dev libcli11-dev

@@ -1,13 +1,12 @@
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <ostream>
-#include <sstream>
+#include <vector>
 
 #include "audio/volume.h"
 #include "input/key_bindings.h"
+#include "platform/regular_file.h"
 #include "platform/user_paths.h"
 #include "settings/settings.h"
 #include "settings/settings_entries.h"
@@ -19,34 +18,36 @@ constexpr const char* SettingsFileName = "kerzonk.ini";
 
 enum class ReadResult { Ok, Missing, Failed };
 
+// Far more than every entry with a comment; a larger file is not a settings file.
+constexpr size_t MaxSettingsBytes = 1 << 20;
+
 ReadResult ReadWholeFile(const std::string& path, std::string& text, std::string& why) {
   std::error_code error;
   if (!std::filesystem::exists(path, error)) return ReadResult::Missing;
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream contents;
-  if (!file || !(contents << file.rdbuf()) || file.bad()) {
-    why = std::filesystem::is_directory(path, error) ? "it is a folder" : std::strerror(errno);
-    return ReadResult::Failed;
+  std::vector<uint8_t> bytes;
+  switch (platform::ReadRegularFile(path.c_str(), MaxSettingsBytes, bytes)) {
+    case platform::FileReadResult::Ok:
+      text.assign(bytes.begin(), bytes.end());
+      return ReadResult::Ok;
+    case platform::FileReadResult::NotRegular:
+      why = std::filesystem::is_directory(path, error) ? "it is a folder" : "it is not a regular file";
+      return ReadResult::Failed;
+    case platform::FileReadResult::TooLarge:
+      why = "it is larger than 1 MB";
+      return ReadResult::Failed;
+    case platform::FileReadResult::CannotOpen:
+    case platform::FileReadResult::ReadFailed:
+      break;
   }
-  text = contents.str();
-  return ReadResult::Ok;
+  why = std::strerror(errno);
+  return ReadResult::Failed;
 }
 
-// Written beside the file, then renamed over it, so a crash never leaves half a file.
+// Written beside the file, synced, then renamed over it, so neither a crash
+// nor a power cut leaves half a file.
 bool WriteWholeFile(const std::string& path, const std::string& text) {
   const std::string temporary = path + ".tmp";
-  {
-    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-    if (!(file << text) || !file.flush()) {
-      std::remove(temporary.c_str());
-      return false;
-    }
-  }
-  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-    std::remove(temporary.c_str());
-    return false;
-  }
-  return true;
+  return platform::ReplaceRegularFile(path.c_str(), temporary.c_str(), std::vector<uint8_t>(text.begin(), text.end()));
 }
 
 }  // namespace

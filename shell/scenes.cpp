@@ -72,10 +72,16 @@ void DrawVersusBoard() {
 
 void VersusScene() {
   DrawVersusBoard();
+  // A game player 0's handler ends stays over for player 1 in this frame,
+  // even when a button still held has started the next game from the title:
+  // player 1's stale pair must not act on the cleared well.
+  const bool gameEnding = !InPlay(0);
   if (InPlay(1)) CallPhaseHandler(0);
-  if (InPlay(0)) CallPhaseHandler(1);
-  if (Falling(0, 1)) FallTick(0);
-  if (Falling(1, 0)) FallTick(1);
+  if (!gameEnding) {
+    if (InPlay(0)) CallPhaseHandler(1);
+    if (Falling(0, 1)) FallTick(0);
+    if (Falling(1, 0)) FallTick(1);
+  }
   DrawRaiseGauge(0);
   DrawRaiseGauge(1);
 }

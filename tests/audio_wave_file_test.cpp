@@ -8,7 +8,10 @@
 #include <vector>
 
 #include "audio/sound.h"
+#include "audio/wave_file.h"
+#include "platform/effect_limits.h"
 #include "platform/headless/headless.h"
+#include "tests/odd_files.h"
 
 namespace {
 
@@ -119,7 +122,7 @@ TEST_F(WaveLoading, NoFormatChunk) {
 
 TEST_F(WaveLoading, FormatChunkCutShort) {
   Bytes bytes = Riff("WAVE", {Fmt(1, 22050, 8)});
-  bytes.resize(bytes.size() - 6);
+  bytes.erase(bytes.end() - 6, bytes.end());
   ExpectFailure(bytes, "fmtチャンクを読み込めませんでした。");
 }
 
@@ -129,7 +132,7 @@ TEST_F(WaveLoading, DataBeforeFormatIsNotFound) {
 
 TEST_F(WaveLoading, DataChunkCutShort) {
   Bytes bytes = Riff("WAVE", {Fmt(1, 22050, 8), Chunk("data", Samples(100))});
-  bytes.resize(bytes.size() - 30);
+  bytes.erase(bytes.end() - 30, bytes.end());
   ExpectFailure(bytes, "dataチャンクを読み込めませんでした。");
 }
 
@@ -147,6 +150,25 @@ TEST_F(WaveLoading, FormatsTheDeviceCannotTakeFailAsBufferCreation) {
   ExpectFailure(Riff("WAVE", {Fmt(2, 22050, 24), Chunk("data", Samples(12))}), notice);
   headless.host.notices.clear();
   ExpectFailure(Riff("WAVE", {Fmt(1, 22050, 16, 2), Chunk("data", Samples(12))}), notice);  // MS ADPCM
+}
+
+TEST_F(WaveLoading, RatesABufferCannotTakeFailAsBufferCreation) {
+  const char* notice = "DirectSoundオフスクリーンバッファの生成に失敗しました。";
+  for (uint32_t rate : {0u, 1u, platform::LowestEffectRate - 1, platform::HighestEffectRate + 1, 0xFFFFFFFFu}) {
+    headless.host.notices.clear();
+    ExpectFailure(Riff("WAVE", {Fmt(1, rate, 8), Chunk("data", Samples(16))}), notice);
+  }
+  headless.host.notices.clear();
+  ExpectLoaded(Riff("WAVE", {Fmt(1, platform::LowestEffectRate, 8), Chunk("data", Samples(16))}), 16);
+  ExpectLoaded(Riff("WAVE", {Fmt(2, platform::HighestEffectRate, 16), Chunk("data", Samples(16))}), 16);
+}
+
+TEST_F(WaveLoading, FileOverTheBoundCannotBeOpened) {
+  const fs::path path = folder / "effect.wav";
+  ASSERT_TRUE(fixture::MakeSparseFile(path, MaxWaveFileBytes + 1));
+  EXPECT_EQ(LoadEffect(path.c_str(), 2), 0);
+  ASSERT_EQ(headless.host.notices.size(), 1u);
+  EXPECT_EQ(headless.host.notices[0].text, "waveファイルの読み込みにに失敗");
 }
 
 TEST_F(WaveLoading, OddSizedChunksAreSkippedWithTheirPadByte) {

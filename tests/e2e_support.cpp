@@ -113,7 +113,7 @@ Child::Child(const std::vector<std::string>& argv, const std::map<std::string, s
 Child::~Child() {
   if (Started() && !ended_) {
     kill(pid_, SIGKILL);
-    waitpid(pid_, &status_, 0);
+    wait4(pid_, &status_, 0, &usage_);
   }
 }
 
@@ -123,7 +123,7 @@ void Child::Signal(int signalNumber) {
 
 bool Child::Running() {
   if (!Started() || ended_) return false;
-  if (waitpid(pid_, &status_, WNOHANG) == pid_) ended_ = true;
+  if (wait4(pid_, &status_, WNOHANG, &usage_) == pid_) ended_ = true;
   return !ended_;
 }
 
@@ -132,7 +132,7 @@ int Child::Wait(int timeoutMs) {
   while (Running()) {
     if (std::chrono::steady_clock::now() > deadline) {
       kill(pid_, SIGKILL);
-      waitpid(pid_, &status_, 0);
+      wait4(pid_, &status_, 0, &usage_);
       ended_ = true;
       return -1;
     }

@@ -2,6 +2,7 @@
 // running the real programs, reading their files.
 #pragma once
 
+#include <sys/resource.h>
 #include <sys/types.h>
 
 #include <cstdint>
@@ -57,12 +58,15 @@ class Child {
   // or 128 + the signal when a signal ended it.
   int Wait(int timeoutMs);
   bool Running();
+  // The most memory the program held resident, once it has ended.
+  long PeakResidentKb() const { return usage_.ru_maxrss; }
   std::string Output() const;
   std::string Errors() const;
 
  private:
   pid_t pid_ = -1;
   int status_ = 0;
+  rusage usage_{};
   bool ended_ = false;
   std::filesystem::path outPath_;
   std::filesystem::path errPath_;

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "platform/midi_file.h"
 #include "tests/midi_builder.h"
+#include "tests/odd_files.h"
+#include "tests/scratch_folder.h"
 
 namespace {
 
@@ -115,6 +119,33 @@ TEST(MidiMalformed, Rejected) {
   std::vector<uint8_t> noStatus = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96,
                                    'M', 'T', 'r', 'k', 0, 0, 0, 4, 0x00, 60, 100, 0x00};
   EXPECT_TRUE(Rejects(noStatus)) << "data bytes before any status";
+}
+
+// One track of program changes in running status, two bytes each.
+std::vector<uint8_t> ProgramChanges(size_t count) {
+  std::vector<uint8_t> track = {0x00, 0xC0, 0x05};
+  for (size_t i = 1; i < count; ++i) track.insert(track.end(), {0x00, 0x05});
+  track.insert(track.end(), {0x00, 0xFF, 0x2F, 0x00});
+  const auto length = static_cast<uint32_t>(track.size());
+  std::vector<uint8_t> file = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96, 'M', 'T', 'r', 'k',
+                               uint8_t(length >> 24), uint8_t(length >> 16), uint8_t(length >> 8), uint8_t(length)};
+  file.insert(file.end(), track.begin(), track.end());
+  return file;
+}
+
+TEST(MidiEvents, AMillionEventsAtMost) {
+  EXPECT_EQ(Parse(ProgramChanges(1000000)).events.size(), 1000000u);
+  EXPECT_TRUE(Rejects(ProgramChanges(1000001)));
+}
+
+TEST(MidiFileOnDisk, FilesUpToTheBoundAreRead) {
+  fixture::ScratchFolder folder("midi_file");
+  const std::vector<uint8_t> bytes = MidiBuilder(96).End(384).Bytes();
+  std::ofstream("a.mid", std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  platform::MidiSong song;
+  EXPECT_TRUE(platform::ReadMidiFile("a.mid", song));
+  ASSERT_TRUE(fixture::MakeSparseFile("long.mid", platform::MaxMidiFileBytes + 1));
+  EXPECT_FALSE(platform::ReadMidiFile("long.mid", song));
 }
 
 }  // namespace

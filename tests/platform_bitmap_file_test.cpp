@@ -57,7 +57,7 @@ void PutU16(std::vector<uint8_t>& b, uint16_t v) {
 
 // A bitmap with a 40-byte header; rows are given in file order, already padded.
 std::vector<uint8_t> MakeBmp(uint16_t bitCount, int32_t width, int32_t height, const std::vector<uint8_t>& colourTable,
-                             const std::vector<uint8_t>& rows) {
+                             const std::vector<uint8_t>& rows, uint32_t compression = 0) {
   std::vector<uint8_t> b = {'B', 'M'};
   const uint32_t offset = 14 + 40 + static_cast<uint32_t>(colourTable.size());
   PutU32(b, offset + static_cast<uint32_t>(rows.size()));
@@ -68,7 +68,7 @@ std::vector<uint8_t> MakeBmp(uint16_t bitCount, int32_t width, int32_t height, c
   PutU32(b, static_cast<uint32_t>(height));
   PutU16(b, 1);
   PutU16(b, bitCount);
-  PutU32(b, 0);
+  PutU32(b, compression);
   PutU32(b, static_cast<uint32_t>(rows.size()));
   PutU32(b, 2835);
   PutU32(b, 2835);
@@ -231,6 +231,85 @@ TEST_F(BitmapFolder, FourBitMissingAndForeignFilesAreRefused) {
   const std::string notABitmap = TempPath("not_a_bitmap.bmp");
   WriteBytes(notABitmap, std::vector<uint8_t>(64, 'x'));
   EXPECT_FALSE(platform::ReadIndexedBitmap(notABitmap, bitmap));
+}
+
+// Decoding from memory: the header is checked before anything is allocated.
+std::vector<uint8_t> Greys(int entries) {
+  std::vector<uint8_t> table;
+  for (int i = 0; i < entries; ++i) table.insert(table.end(), {uint8_t(i), uint8_t(i), uint8_t(i), 0});
+  return table;
+}
+
+bool Decode(const std::vector<uint8_t>& bytes, platform::IndexedBitmap& bitmap) {
+  return platform::DecodeIndexedBitmap(bytes.data(), bytes.size(), bitmap);
+}
+
+TEST(BitmapBytes, SizesOutsideTheBoundsAreRefused) {
+  platform::IndexedBitmap bitmap;
+  const std::vector<uint8_t> row(4, 7);
+  EXPECT_TRUE(Decode(MakeBmp(8, 4096, 1, Greys(256), std::vector<uint8_t>(4096, 1)), bitmap));
+  EXPECT_FALSE(Decode(MakeBmp(8, 4097, 1, Greys(256), std::vector<uint8_t>(4100, 1)), bitmap));
+  EXPECT_FALSE(Decode(MakeBmp(8, 4, 4097, Greys(256), row), bitmap));
+  EXPECT_FALSE(Decode(MakeBmp(8, 4, INT32_MIN, Greys(256), row), bitmap));
+  EXPECT_FALSE(Decode(MakeBmp(8, 0, 1, Greys(256), row), bitmap));
+  EXPECT_FALSE(Decode(MakeBmp(8, -4, 1, Greys(256), row), bitmap));
+  // Run-length encoded: the declared size is refused before any run is read.
+  EXPECT_FALSE(Decode(MakeBmp(8, 65535, 65535, Greys(1), {5, 0, 0, 1}, 1), bitmap));
+  // A header cut short, with a picture of 2 x 771,751,938 pixels in it.
+  std::vector<uint8_t> cut = MakeBmp(8, 2, 771751938, {}, {});
+  cut.resize(40);
+  EXPECT_FALSE(Decode(cut, bitmap));
+}
+
+TEST(BitmapBytes, ColourTableAndPixelsMustLieInsideTheFile) {
+  platform::IndexedBitmap bitmap;
+  const std::vector<uint8_t> rows = {1, 2, 3, 0, 4, 5, 6, 0};
+  std::vector<uint8_t> bytes = MakeBmp(8, 3, 2, Greys(3), rows);
+  ASSERT_TRUE(Decode(bytes, bitmap));
+  EXPECT_EQ(bitmap.pixels, (std::vector<uint8_t>{4, 5, 6, 1, 2, 3}));
+  EXPECT_EQ(bitmap.colours[2].green, 2);
+  EXPECT_EQ(bitmap.colours[3].green, 0) << "entries past the table are black";
+  bytes.pop_back();  // the last row's padding
+  EXPECT_FALSE(Decode(bytes, bitmap));
+  // 256 entries stated (as 0), 3 present.
+  std::vector<uint8_t> shortTable = MakeBmp(8, 3, 2, Greys(3), {});
+  shortTable[46] = 0;
+  EXPECT_FALSE(Decode(shortTable, bitmap));
+}
+
+TEST(BitmapBytes, OldOs2HeaderWithThreeByteColours) {
+  std::vector<uint8_t> b = {'B', 'M'};
+  PutU32(b, 14 + 12 + 768 + 8);
+  PutU32(b, 0);
+  PutU32(b, 14 + 12 + 768);
+  PutU32(b, 12);
+  PutU16(b, 3);
+  PutU16(b, 2);
+  PutU16(b, 1);
+  PutU16(b, 8);
+  for (int i = 0; i < 256; ++i) b.insert(b.end(), {uint8_t(i), uint8_t(i / 2), uint8_t(255 - i)});
+  b.insert(b.end(), {1, 2, 3, 0, 4, 5, 6, 0});
+  platform::IndexedBitmap bitmap;
+  ASSERT_TRUE(Decode(b, bitmap));
+  EXPECT_EQ(bitmap.width, 3);
+  EXPECT_EQ(bitmap.pixels, (std::vector<uint8_t>{4, 5, 6, 1, 2, 3}));
+  EXPECT_EQ(bitmap.colours[10].red, 245);
+  EXPECT_EQ(bitmap.colours[10].green, 5);
+  EXPECT_EQ(bitmap.colours[10].blue, 10);
+}
+
+TEST(BitmapBytes, RunLengthRowsAreDrawnBottomUpAndClippedToThePicture) {
+  // Bottom row: a run of 3 and an absolute run of 3 with its pad byte; a row
+  // end; a skip one right and one up; a run of 9 that only fits in part.
+  const std::vector<uint8_t> runs = {3, 7, 0, 3, 1, 2, 3, 0, 0, 0, 0, 2, 1, 1, 9, 4, 0, 1};
+  platform::IndexedBitmap bitmap;
+  ASSERT_TRUE(Decode(MakeBmp(8, 6, 3, Greys(256), runs, 1), bitmap));
+  EXPECT_EQ(bitmap.pixels, (std::vector<uint8_t>{0, 4, 4, 4, 4, 4,  //
+                                                 0, 0, 0, 0, 0, 0,  //
+                                                 7, 7, 7, 1, 2, 3}));
+  // Without the end mark, or with an absolute run cut short, the file is refused.
+  EXPECT_FALSE(Decode(MakeBmp(8, 6, 3, Greys(256), std::vector<uint8_t>(runs.begin(), runs.end() - 2), 1), bitmap));
+  EXPECT_FALSE(Decode(MakeBmp(8, 6, 3, Greys(256), {0, 5, 1, 2}, 1), bitmap));
 }
 
 }  // namespace

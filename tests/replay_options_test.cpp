@@ -60,4 +60,19 @@ TEST(ReplayOptions, FaultsAreReported) {
   EXPECT_EQ(ErrorOf({"--frames", "5", "--shot", "6:late.png"}), "frame 6 of late.png is past the last frame");
 }
 
+TEST(ReplayOptions, FramesAndCalendarStayWithinTheirBounds) {
+  ReplayOptions options;
+  std::string error;
+  EXPECT_TRUE(Parse({"--frames", "100000000"}, options, error)) << error;
+  EXPECT_EQ(ErrorOf({"--frames", "100000001"}), "--frames is at most 100000000");
+  EXPECT_EQ(ErrorOf({"--frames", "4294967295"}), "--frames is at most 100000000");
+  // 1000 frames end at tick 15984: the calendar moves on by 15 seconds.
+  EXPECT_TRUE(Parse({"--frames", "1000", "--time", "9223372036854775792"}, options, error)) << error;
+  EXPECT_EQ(ErrorOf({"--frames", "1000", "--time", "9223372036854775793"}),
+            "--time 9223372036854775793 runs past the calendar's end");
+  EXPECT_TRUE(Parse({"--frames", "1000", "--time", "-9223372036854775808"}, options, error)) << error;
+  EXPECT_EQ(ErrorOf({"--frames", "1", "--time", "9223372036854775808"}),
+            "bad value \"9223372036854775808\" for --time");
+}
+
 }  // namespace

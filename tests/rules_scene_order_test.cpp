@@ -1,4 +1,5 @@
 #include "rules_test_support.h"
+#include "screens/screens.h"
 
 namespace {
 
@@ -49,6 +50,29 @@ TEST_F(VersusSceneTest, FirstPlayerToTopOutFreezesTheOther) {
   EXPECT_EQ(pairTopRow[0], 6);
   EXPECT_EQ(playerPhase[0], PhaseFalling);
   EXPECT_EQ(fallStep[0], 0);
+}
+
+TEST_F(VersusSceneTest, NextGameStartedAtTheEndOfTheLastLeavesTheStandingPlayerAlone) {
+  // Player 0's game-over caption leaves the screen in this frame; Z still
+  // held starts a solo game from the title straight away.
+  playerPhase[0] = PhaseGameOver;
+  gameOverCaptionY = -95.0;
+  gameOverCaptionSpeed = 10.0;
+  effectLatch = 1;
+  playerPhase[1] = PhaseFalling;
+  PlacePair(1, 7, 5, 20, 28);
+  keyButton = 1;
+  menuSelection = 0;
+  joyButtons = 2;  // player 1 would step its pair's kinds
+  fallStep[1] = 7;
+  VersusScene();
+  EXPECT_EQ(currentScene, SceneSolo);
+  EXPECT_EQ(playerPhase[0], PhaseIntro);
+  EXPECT_EQ(playerPhase[1], PhaseFalling);
+  EXPECT_EQ(fallStep[1], 7);
+  for (int row = 0; row < WellRows - 1; ++row) {
+    for (int column = 1; column < WellColumns - 1; ++column) EXPECT_EQ(well[1][row][column], CellEmpty);
+  }
 }
 
 TEST_F(VersusSceneTest, PlayerZeroTopsOutFirstWhenBothWould) {

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "tests/odd_files.h"
 #include "tests/scratch_folder.h"
 #include "tests/screens_test_bed.h"
 
@@ -80,6 +81,24 @@ TEST_F(BestScoreFileTest, MissingOrUnreadableFileKeepsTheValue) {
   std::filesystem::create_directory("scor");
   ReadBestScore();
   EXPECT_EQ(bestScore, 77);
+}
+
+TEST_F(BestScoreFileTest, AnythingButARegularFileReadsAsMissingAndIsNotSavedOver) {
+  bestScore = 77;
+  // A FIFO would block the read for ever.
+  ASSERT_TRUE(fixture::MakeFifo("scor"));
+  ReadBestScore();
+  EXPECT_EQ(bestScore, 77);
+  WriteBestScore(500);
+  EXPECT_EQ(std::filesystem::status("scor").type(), std::filesystem::file_type::fifo);
+}
+
+TEST_F(BestScoreFileTest, OnlyTheFirstBytesOfALongFileAreRead) {
+  Bytes bytes = {0x0D, 0x0A, 0x0D, 0x0A, 0x0D, 0x0A, 0x0D, 0x0A};
+  bytes.resize(1 << 20, 0x55);
+  WriteFile(bytes);
+  ReadBestScore();
+  EXPECT_EQ(bestScore, 0x0A0A0A0A);
 }
 
 TEST_F(BestScoreFileTest, OnlyAHigherScoreRewritesTheFile) {

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "key_codes.h"
+#include "odd_files.h"
 #include "scratch_folder.h"
 #include "settings/settings.h"
 #include "settings/settings_text.h"
@@ -163,6 +164,19 @@ TEST_F(SettingsFile, FileThatCannotBeReadGivesDefaultsAndOneLine) {
   EXPECT_EQ(problems.str(),
             path.string() + ": cannot be read (it is a folder); the game runs with the default settings\n");
   EXPECT_FALSE(StoreMuteStates(path.string()));
+
+  // Neither waits for a writer nor reads without end.
+  fs::remove(path);
+  ASSERT_TRUE(fixture::MakeFifo(path));
+  std::ostringstream fifoProblems;
+  ExpectDefaults(LoadSettings(path.string(), fifoProblems));
+  EXPECT_NE(fifoProblems.str().find("(it is not a regular file)"), std::string::npos) << fifoProblems.str();
+  EXPECT_FALSE(StoreMuteStates(path.string()));
+  fs::remove(path);
+  fixture::LinkToDevZero(path);
+  std::ostringstream deviceProblems;
+  ExpectDefaults(LoadSettings(path.string(), deviceProblems));
+  EXPECT_NE(deviceProblems.str().find("(it is not a regular file)"), std::string::npos) << deviceProblems.str();
 }
 
 TEST_F(SettingsFile, MuteKeysWriteOnlyTheirOwnLines) {

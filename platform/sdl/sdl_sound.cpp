@@ -7,6 +7,7 @@
 #include <cmath>
 #include <vector>
 
+#include "platform/sdl/effect_conversion.h"
 #include "platform/sdl/sdl_audio.h"
 
 namespace platform {
@@ -61,21 +62,11 @@ class SdlSound : public SoundDevice {
   }
 
   bool CreateVoice(int slot, const WaveFormat& format, const uint8_t* data, size_t size) override {
-    const Uint16 sourceFormat = format.bitsPerSample == 8 ? AUDIO_U8 : AUDIO_S16LSB;
-    SDL_AudioCVT convert;
-    if (SDL_BuildAudioCVT(&convert, sourceFormat, static_cast<Uint8>(format.channels),
-                          static_cast<int>(format.samplesPerSec), OutputFormat, OutputChannels, OutputRate) < 0) {
-      return false;
-    }
-    const size_t whole = size - size % format.blockAlign;
+    std::vector<Uint8> samples;
+    if (!ConvertEffectSamples(format, data, size, OutputFormat, OutputChannels, OutputRate, samples)) return false;
     Mix_HaltChannel(slot);
     Voice& voice = voices_[slot];
-    voice.samples.assign(data, data + whole);
-    voice.samples.resize(whole * convert.len_mult);
-    convert.buf = voice.samples.data();
-    convert.len = static_cast<int>(whole);
-    if (convert.needed && SDL_ConvertAudio(&convert) != 0) return false;
-    voice.samples.resize(static_cast<size_t>(convert.needed ? convert.len_cvt : convert.len));
+    voice.samples = std::move(samples);
     voice.chunk.allocated = 0;
     voice.chunk.abuf = voice.samples.data();
     voice.chunk.alen = static_cast<Uint32>(voice.samples.size());

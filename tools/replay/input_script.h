@@ -38,12 +38,22 @@ HeldInput NothingHeld();
 // Parses a whole script; on a fault returns false with a message naming the line.
 bool ParseInputScript(const std::string& text, InputScript& script, std::string& error);
 
+// Where a run's input comes from, frame by frame.
+class InputSource {
+ public:
+  virtual ~InputSource() = default;
+  // Whether a joystick is plugged in for the whole run.
+  virtual bool UsesJoystick() const = 0;
+  // The input held for the sampling at the end of the given frame; frames must rise.
+  virtual const HeldInput& HeldAt(uint32_t frame) = 0;
+};
+
 // Steps through the script's changes as the frames go by.
-class InputPlayer {
+class InputPlayer : public InputSource {
  public:
   explicit InputPlayer(const InputScript& script) : script_(script) {}
-  // The input held for the sampling at the end of the given frame; frames must rise.
-  const HeldInput& HeldAt(uint32_t frame);
+  bool UsesJoystick() const override { return script_.usesJoystick; }
+  const HeldInput& HeldAt(uint32_t frame) override;
 
  private:
   const InputScript& script_;

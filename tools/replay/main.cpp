@@ -4,10 +4,10 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
 #include <iostream>
-#include <sstream>
+#include <vector>
 
+#include "platform/regular_file.h"
 #include "tools/replay/input_script.h"
 #include "tools/replay/replay_options.h"
 #include "tools/replay/replay_runner.h"
@@ -16,16 +16,18 @@ namespace {
 
 constexpr int ExitUsage = 2;
 
+// A longer input script is not read.
+constexpr size_t MaxScriptBytes = 16u << 20;
+
 bool ReadScript(const std::string& path, InputScript& script, std::string& error) {
   if (path.empty()) return true;
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
-    error = "cannot read " + path;
+  std::vector<uint8_t> bytes;
+  const platform::FileReadResult result = platform::ReadRegularFile(path.c_str(), MaxScriptBytes, bytes);
+  if (result != platform::FileReadResult::Ok) {
+    error = result == platform::FileReadResult::TooLarge ? path + " is longer than 16 MB" : "cannot read " + path;
     return false;
   }
-  std::ostringstream text;
-  text << file.rdbuf();
-  if (ParseInputScript(text.str(), script, error)) return true;
+  if (ParseInputScript(std::string(bytes.begin(), bytes.end()), script, error)) return true;
   error = path + ": " + error;
   return false;
 }
@@ -60,7 +62,8 @@ int main(int argc, char** argv) {
     std::cerr << "kerzonk-replay: cannot enter " << options.dataDir << ": " << std::strerror(errno) << '\n';
     return ExitUsage;
   }
-  const int exitCode = RunReplay(options, script, error);
+  InputPlayer player(script);
+  const int exitCode = RunReplay(options, player, error);
   if (!error.empty()) std::cerr << "kerzonk-replay: " << error << '\n';
   return exitCode;
 }

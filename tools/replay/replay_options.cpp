@@ -1,6 +1,9 @@
 #include "tools/replay/replay_options.h"
 
 #include <charconv>
+#include <limits>
+
+#include "tools/replay/virtual_time.h"
 
 const char* const ReplayUsage =
     "usage: kerzonk-replay --frames N [--data DIR] [--time T] [--input FILE]\n"
@@ -64,6 +67,15 @@ bool ParseReplayOptions(int argc, const char* const* argv, ReplayOptions& option
   }
   if (!framesGiven) {
     error = "--frames is required";
+    return false;
+  }
+  if (options.frames > MaxReplayFrames) {
+    error = "--frames is at most " + std::to_string(MaxReplayFrames);
+    return false;
+  }
+  const int64_t runSeconds = TickOfFrame(options.frames) / 1000;
+  if (options.time > std::numeric_limits<int64_t>::max() - runSeconds) {
+    error = "--time " + std::to_string(options.time) + " runs past the calendar's end";
     return false;
   }
   for (const auto* list : {&options.shots, &options.states}) {

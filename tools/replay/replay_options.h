@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+// The longest run: its ticks stay well inside 32 bits.
+constexpr uint32_t MaxReplayFrames = 100000000;
+
 // A file to write at the end of one frame.
 struct FrameFile {
   uint32_t frame = 0;
@@ -23,6 +26,8 @@ struct ReplayOptions {
 };
 
 // Reads argv[1..]; on a fault returns false with a message for the user.
+// Frames run from 1 to MaxReplayFrames, and the calendar, --time plus the
+// seconds the run lasts, stays within 64 bits.
 bool ParseReplayOptions(int argc, const char* const* argv, ReplayOptions& options, std::string& error);
 
 extern const char* const ReplayUsage;

@@ -36,11 +36,11 @@ std::multimap<uint32_t, std::string> ByFrame(const std::vector<FrameFile>& files
 
 class Replay {
  public:
-  Replay(const ReplayOptions& options, const InputScript& script)
-      : options_(options), input_(script), log_(machine_), shots_(ByFrame(options.shots)),
+  Replay(const ReplayOptions& options, InputSource& input, const FrameCheck& check)
+      : options_(options), input_(input), check_(check), log_(machine_), shots_(ByFrame(options.shots)),
         states_(ByFrame(options.states)) {
     machine_.host.calendarStart = options.time;
-    if (script.usesJoystick) machine_.controls.joystickResult = platform::JoystickResult::Ok;
+    if (input.UsesJoystick()) machine_.controls.joystickResult = platform::JoystickResult::Ok;
     ApplyHeldInput(NothingHeld(), machine_.controls);
     machine_.Install();
   }
@@ -65,6 +65,7 @@ class Replay {
       RunLoopPass(exitCode);
       log_.Collect(frame);
       if (!WriteFrameFiles(frame, error)) return ExitOutputFailed;
+      if (check_ && !check_(frame, error)) return ExitCheckFailed;
     }
     machine_.host.Queue(platform::Message{platform::MessageKind::EscapeKey, 0});
     while (RunLoopPass(exitCode)) {
@@ -109,7 +110,8 @@ class Replay {
 
   const ReplayOptions& options_;
   platform::Headless machine_;
-  InputPlayer input_;
+  InputSource& input_;
+  const FrameCheck& check_;
   EventLog log_;
   std::multimap<uint32_t, std::string> shots_;
   std::multimap<uint32_t, std::string> states_;
@@ -118,7 +120,7 @@ class Replay {
 
 }  // namespace
 
-int RunReplay(const ReplayOptions& options, const InputScript& script, std::string& error) {
-  Replay replay(options, script);
+int RunReplay(const ReplayOptions& options, InputSource& input, std::string& error, const FrameCheck& check) {
+  Replay replay(options, input, check);
   return replay.Run(error);
 }

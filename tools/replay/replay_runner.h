@@ -2,11 +2,19 @@
 // input, writing the state dumps, screenshots and event log asked for.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "tools/replay/input_script.h"
 #include "tools/replay/replay_options.h"
 
-// The game's exit code, 1 when start-up failed, or 2 when an output file
-// could not be written (error then says which). Runs in the current folder.
-int RunReplay(const ReplayOptions& options, const InputScript& script, std::string& error);
+// Looks at the game after each frame; false, with error saying why, ends the run.
+using FrameCheck = std::function<bool(uint32_t frame, std::string& error)>;
+
+constexpr int ExitCheckFailed = 3;
+
+// The game's exit code, 1 when start-up failed, 2 when an output file could
+// not be written or 3 when the frame check failed (error then says which).
+// Runs in the current folder.
+int RunReplay(const ReplayOptions& options, InputSource& input, std::string& error,
+              const FrameCheck& check = FrameCheck());
