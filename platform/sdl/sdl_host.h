@@ -51,6 +51,7 @@ class SdlHost : public Host {
   std::deque<Message> posted;  // quit requests, and the activation of the newly shown window
   MonotonicClock clock;
   MillisecondTick tick{clock, clock.Now()};
+  bool frameLoopRaised = false;
 };
 
 }  // namespace platform
