@@ -1,4 +1,4 @@
-// The replay runner's option parser on any command line: the bytes, split at
+// The replay runner's option parser on any command line, settled as for a script: the bytes, split at
 // each NUL, are the arguments after the program's name.
 #include "tools/replay/replay_options.h"
 
@@ -23,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const std::string& word : words) argv.push_back(word.c_str());
   ReplayOptions options;
   std::string error;
-  if (!ParseReplayOptions(static_cast<int>(argv.size()), argv.data(), options, error)) {
+  if (!ParseReplayOptions(static_cast<int>(argv.size()), argv.data(), options, error) ||
+      !SettleFrames(options, 0, error)) {
     Require(!error.empty());
     return 0;
   }

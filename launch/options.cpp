@@ -2,7 +2,9 @@
 
 #include <CLI/CLI.hpp>
 
+#include <filesystem>
 #include <ostream>
+#include <system_error>
 
 #include "settings/settings.h"
 
@@ -15,7 +17,8 @@ constexpr const char* Footer =
     "Without --data the game reads its pictures, effects and music from the current folder or\n"
     "the program's own folder when either holds them, else from the installed data folder.\n"
     "The best score is kept beside the data, or for an installed game in\n"
-    "$XDG_DATA_HOME/kerzonk/scor (by default ~/.local/share/kerzonk/scor).\n"
+    "$XDG_DATA_HOME/kerzonk/scor (by default ~/.local/share/kerzonk/scor), and every game is\n"
+    "recorded in the replays folder beside it (the last 20 games and the best one).\n"
     "The player's keys, screen and sound settings are read from ";
 
 // The settings file's own path, or where it would be.
@@ -34,6 +37,9 @@ void DeclareOptions(CLI::App& app, LaunchOptions& options) {
   app.add_option("--data", options.dataFolder, "Read the game's pictures, effects, music and best score from DIR")
       ->check(existingFolder.description(""))
       ->type_name("DIR");
+  app.add_option("--watch", options.watchFile,
+                 "Play the recorded game in FILE in the window (hold Tab for four times the speed, Escape ends it)")
+      ->type_name("FILE");
 }
 
 // Of --window and --fullscreen the last one given counts.
@@ -64,6 +70,9 @@ std::optional<int> ParseCommandLine(int argc, const char* const* argv, LaunchOpt
     return ExitUsage;
   }
   TakeWindowChoice(app, options);
+  // The game runs in its data folder; the recording stays where it was named.
+  std::error_code error;
+  if (!options.watchFile.empty()) options.watchFile = std::filesystem::absolute(options.watchFile, error).string();
   return std::nullopt;
 }
 

@@ -10,6 +10,7 @@ namespace launch {
 struct LaunchOptions {
   std::optional<bool> startInWindow;  // unset when neither --window nor --fullscreen was given
   std::string dataFolder;             // --data; empty when the folder is to be searched for
+  std::string watchFile;              // --watch, made absolute; empty for a game of one's own
 };
 
 constexpr int ExitUsage = 2;

@@ -4,6 +4,7 @@
 #include "screens/best_score_folder.h"
 
 int bestScore = 0;
+bool bestScoreFileInUse = true;
 
 namespace {
 
@@ -44,6 +45,7 @@ int32_t DecodeBestScore(const std::vector<uint8_t>& bytes) {
 }
 
 void ReadBestScore() {
+  if (!bestScoreFileInUse) return;
   // Only the first bytes make the value, so only they are read.
   std::vector<uint8_t> bytes;
   if (platform::ReadRegularFilePrefix(BestScorePath().c_str(), MaxStoredBytes, bytes) != platform::FileReadResult::Ok) return;
@@ -51,6 +53,7 @@ void ReadBestScore() {
 }
 
 void WriteBestScore(int value) {
+  if (!bestScoreFileInUse) return;
   if (!MakeBestScoreFolder()) return;
   // The old file is replaced only once the new one is complete and on disk,
   // so an interrupted save never loses the record.

@@ -13,6 +13,8 @@ std::string InFolder(const char* name) { return bestScoreFolder.empty() ? name :
 
 void SetBestScoreFolder(const std::string& folder) { bestScoreFolder = folder; }
 
+const std::string& BestScoreFolder() { return bestScoreFolder; }
+
 std::string BestScorePath() { return InFolder(BestScoreFileName); }
 
 std::string BestScoreTempPath() { return InFolder(BestScoreTempFileName); }

@@ -7,6 +7,7 @@
 
 // An empty folder means the current one.
 void SetBestScoreFolder(const std::string& folder);
+const std::string& BestScoreFolder();
 std::string BestScorePath();
 std::string BestScoreTempPath();
 // Makes the chosen folder when it is missing; true when a save can go ahead.

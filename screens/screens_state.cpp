@@ -25,6 +25,7 @@ void ResetScreensState() {
   std::memset(cellOffsetX, 0, sizeof cellOffsetX);
   std::memset(cellOffsetY, 0, sizeof cellOffsetY);
   bestScore = 0;
+  bestScoreFileInUse = true;
 
   std::memset(blockAnimTick, 0, sizeof blockAnimTick);
   std::memset(gaugeAnimTick, 0, sizeof gaugeAnimTick);

@@ -14,7 +14,6 @@ uint8_t speedRepeat = 0;
 
 namespace {
 
-constexpr int SpeedCursorFastest = 538;
 constexpr int SpeedCursorStep = 54;
 constexpr int SpeedCursorY = 46;
 constexpr int FallIntervalFastest = 60;

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 constexpr int SpeedCursorSlowest = 52;
+constexpr int SpeedCursorFastest = 538;
 
 extern int speedCursorX;
 extern uint8_t speedRepeat;

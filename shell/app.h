@@ -9,6 +9,9 @@ constexpr int StartupFailedExitCode = 1;
 
 extern int appActive;
 extern int surfacesLost;
+// Game frames run in one pass of the loop and shown as one: 1, or more to
+// play faster (a recorded game watched at four times its pace).
+extern int framesPerPass;
 
 // 1 when the game can run; 0 when start-up failed (its notices have been shown).
 int InitApplication();

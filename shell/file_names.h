@@ -17,3 +17,8 @@ constexpr const char* IconFileNames[6] = {
     "icons/hicolor/48x48/apps/kerzonk.png",   "icons/hicolor/64x64/apps/kerzonk.png",
     "icons/hicolor/128x128/apps/kerzonk.png", "icons/hicolor/256x256/apps/kerzonk.png"};
 constexpr const char* WindowIconFileName = IconFileNames[3];
+// Recorded games are kept in this folder beside the best score: the last
+// few, each named for the time it ended, and the one that set the best score.
+constexpr const char* ReplaysFolderName = "replays";
+constexpr const char* RecordingFileExtension = ".kzr";
+constexpr const char* BestGameFileName = "best.kzr";

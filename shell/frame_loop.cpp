@@ -2,6 +2,7 @@
 #include "audio/sound.h"
 #include "audio/volume.h"
 #include "input/input.h"
+#include "input/sample_hooks.h"
 #include "platform/platform.h"
 #include "screens/pause_screen.h"
 #include "shell/app.h"
@@ -14,6 +15,7 @@
 
 int appActive = 0;
 int surfacesLost = 0;
+int framesPerPass = 1;
 
 namespace {
 
@@ -38,14 +40,20 @@ void HandleMuteKeys() {
 
 // The handler acts on the input sampled at the end of the previous frame.
 // While paused no handler runs: the paused picture is drawn instead.
-void RunFrame() {
-  if (surfacesLost == 1) RestoreSurfaces();
+void RunGameFrame() {
   if (gamePaused) {
     DrawPausedGame();
   } else {
     CallSceneHandler(currentScene);
   }
-  ApplyInputSample(TakeInputSample());
+  ApplyInputSample(PassInputSample(TakeInputSample()));
+}
+
+// Only the last of the pass's frames is shown.
+void RunFrame() {
+  if (surfacesLost == 1) RestoreSurfaces();
+  const int frames = framesPerPass;
+  for (int i = 0; i < frames; ++i) RunGameFrame();
   HandleMuteKeys();
   FlipScreen();
   WaitNextFrame();

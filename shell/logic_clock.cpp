@@ -1,5 +1,7 @@
 #include "shell/logic_clock.h"
 
+#include <utility>
+
 #include "platform/platform.h"
 
 namespace {
@@ -7,12 +9,24 @@ namespace {
 uint32_t hiddenTicks = 0;  // the length of all pauses so far
 uint32_t stoppedAt = 0;
 bool stopped = false;
+LogicClockSource source;
+LogicClockObserver observer;
+
+uint32_t MachineTicks() { return (stopped ? stoppedAt : platform::host().Ticks()) - hiddenTicks; }
 
 }  // namespace
 
-uint32_t LogicTicks() { return (stopped ? stoppedAt : platform::host().Ticks()) - hiddenTicks; }
+uint32_t LogicTicks() {
+  const uint32_t ticks = source.ticks ? source.ticks() : MachineTicks();
+  if (observer) observer(LogicClockValue::Ticks, ticks);
+  return ticks;
+}
 
-int64_t LogicCalendarSeconds() { return platform::host().CalendarSeconds(); }
+int64_t LogicCalendarSeconds() {
+  const int64_t seconds = source.calendarSeconds ? source.calendarSeconds() : platform::host().CalendarSeconds();
+  if (observer) observer(LogicClockValue::CalendarSeconds, seconds);
+  return seconds;
+}
 
 void StopLogicClock() {
   if (stopped) return;
@@ -31,3 +45,7 @@ void ResetLogicClock() {
   stoppedAt = 0;
   stopped = false;
 }
+
+void SetLogicClockSource(LogicClockSource newSource) { source = std::move(newSource); }
+
+void SetLogicClockObserver(LogicClockObserver newObserver) { observer = std::move(newObserver); }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 uint32_t LogicTicks();
 int64_t LogicCalendarSeconds();
@@ -13,3 +14,18 @@ void StopLogicClock();
 void StartLogicClock();
 
 void ResetLogicClock();
+
+// Another supplier of the two values (a recorded game played back, a
+// lockstep session) stands in for the machine while its functions are set;
+// empty functions give the machine's values again. Whoever sets a source
+// or an observer takes it away again when done.
+struct LogicClockSource {
+  std::function<uint32_t()> ticks;
+  std::function<int64_t()> calendarSeconds;
+};
+void SetLogicClockSource(LogicClockSource source);
+
+// An observer (a recorder) is shown every value handed to the rules, in order.
+enum class LogicClockValue : uint8_t { Ticks, CalendarSeconds };
+using LogicClockObserver = std::function<void(LogicClockValue kind, int64_t value)>;
+void SetLogicClockObserver(LogicClockObserver observer);

@@ -1,10 +1,13 @@
 // The game: reads its command line and the player's settings, finds its data
-// folder and runs there.
+// folder and runs there, recording every game; or plays a recorded game.
 #include <iostream>
 
 #include "launch/data_folder.h"
 #include "launch/options.h"
 #include "platform/sdl/sdl_backend.h"
+#include "recording/game_recordings.h"
+#include "recording/replay_folder.h"
+#include "recording/watch.h"
 #include "settings/settings.h"
 #include "shell/app.h"
 #include "shell/file_names.h"
@@ -21,6 +24,14 @@ int main(int argc, char** argv) {
   // --window and --fullscreen win over the settings file.
   if (options.startInWindow) settings.screen.fullScreen = !*options.startInWindow;
   launch::EnterDataFolder(options.dataFolder, std::cerr);
-  platform::InstallSdlBackend({settings.screen, WindowIconFileName});
+  const platform::SdlOptions backend{settings.screen, WindowIconFileName};
+  if (!options.watchFile.empty()) {
+    Recording recording;
+    if (!PrepareToWatch(options.watchFile, recording, std::cerr)) return launch::ExitUsage;
+    platform::InstallSdlBackend(backend);
+    return RunWatching(recording, std::cerr);
+  }
+  platform::InstallSdlBackend(backend);
+  GameRecordings recordings(ReplaysFolder(), std::cerr);
   return RunApplication();
 }

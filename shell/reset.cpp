@@ -26,6 +26,7 @@ void ResetGameState() {
   currentScene = SceneTitle;
   appActive = 0;
   surfacesLost = 0;
+  framesPerPass = 1;
   nextFrameTick = 0;
   lastTick = 0;
   frameMs = 0;

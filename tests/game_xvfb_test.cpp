@@ -1,9 +1,11 @@
 // The real program in a bare X server: keys pressed with xdotool start a solo
-// game, a screenshot of the screen shows it, and Escape ends the program.
+// game, a screenshot of the screen shows it, and Escape ends the program;
+// games played are recorded and play back.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -236,6 +238,91 @@ TEST_F(GameInXvfb, APortableCopyKeepsItsBestScoreBesideItsData) {
   PlaySoloGameHoldingDown(*kerzonk, game / BestScoreFileName);
   EXPECT_GE(e2e::ReadFile(game / BestScoreFileName).size(), 4u) << "no score was saved";
   EXPECT_FALSE(fs::exists(userData));
+}
+
+}  // namespace
+
+namespace {
+
+// The recorded games in a folder, oldest first.
+std::vector<fs::path> Recordings(const fs::path& folder) {
+  std::vector<fs::path> files;
+  std::error_code error;
+  for (const auto& entry : fs::directory_iterator(folder, error)) {
+    if (entry.path().extension() == RecordingFileExtension && entry.path().filename() != BestGameFileName) {
+      files.push_back(entry.path());
+    }
+  }
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+uint32_t RecordedFrames(const fs::path& recording) {
+  const std::string text = e2e::ReadFile(recording);
+  const size_t at = text.find("\nframes ");
+  return at == std::string::npos ? 0 : static_cast<uint32_t>(std::stoul(text.substr(at + 8)));
+}
+
+// The installed game records a solo game of moves and drops played to its
+// end, and a versus game of both players on the keyboard, in the player's
+// folder; the replay runner verifies both, and --watch plays one back.
+TEST_F(GameInXvfb, PlayedGamesAreRecordedInThePlayersFolderAndVerify) {
+  const fs::path prefix = scratch_.Path() / "prefix", userData = scratch_.Path() / "user-data";
+  ASSERT_EQ(e2e::InstallGame(prefix, scratch_.Path() / "install"), 0) << e2e::ReadFile(scratch_.Path() / "install.err");
+  const fs::path program = prefix / "games" / "kerzonk", data = prefix / "share" / "games" / "kerzonk";
+  const fs::path replays = userData / "kerzonk" / ReplaysFolderName;
+  auto game = StartGame(program, scratch_.Path(), userData);
+  Pause(2500);
+  ASSERT_TRUE(game->Running()) << game->Errors();
+  const std::string xdotool = e2e::FindProgram("xdotool");
+  Tool({xdotool, "mousemove", "320", "240", "keydown", "z", "sleep", "0.3", "keyup", "z"});
+  // Each pair falls a while, goes left and back and is pushed down, until the middle column is full.
+  for (int pair = 0; pair < 40 && Recordings(replays).empty(); ++pair) {
+    Tool({xdotool, "sleep", "3", "keydown", "Left", "sleep", "0.15", "keyup", "Left", "sleep", "0.3", "keydown", "Right",
+          "sleep", "0.15", "keyup", "Right", "keydown", "Down", "sleep", "1", "keyup", "Down"});
+  }
+  EXPECT_EQ(Recordings(replays).size(), 1u) << "the solo game ended by itself, before Escape";
+  Tool({xdotool, "key", "Escape"});
+  EXPECT_EQ(game->Wait(10000), 0) << game->Errors();
+  // Started again, on its second menu item: both players push their pairs down, player 2 moving too.
+  game = StartGame(program, scratch_.Path(), userData);
+  Pause(2500);
+  Tool({xdotool, "mousemove", "320", "240", "keydown", "Down", "sleep", "0.2", "keyup", "Down", "sleep", "0.3", "keydown",
+        "z", "sleep", "0.3", "keyup", "z", "sleep", "4"});
+  for (int pair = 0; pair < 40 && Recordings(replays).size() < 2; ++pair) {
+    Tool({xdotool, "keydown", "a", "sleep", "0.15", "keyup", "a", "keydown", "Down", "keydown", "s", "sleep", "1", "keyup",
+          "Down", "keyup", "s", "sleep", "0.3"});
+  }
+  EXPECT_EQ(Recordings(replays).size(), 2u) << "the versus game ended by itself, before Escape";
+  Tool({xdotool, "key", "Escape"});
+  EXPECT_EQ(game->Wait(10000), 0) << game->Errors();
+
+  const std::vector<fs::path> games = Recordings(replays);
+  ASSERT_EQ(games.size(), 2u);
+  EXPECT_NE(games[0].filename().string().find("-solo"), std::string::npos);
+  EXPECT_NE(games[1].filename().string().find("-versus"), std::string::npos);
+  EXPECT_GE(RecordedFrames(games[0]), 20u * 61) << "at least 20 seconds of play";
+  for (const fs::path& recording : games) {
+    const fs::path out = scratch_.Path() / ("verify-" + recording.stem().string());
+    EXPECT_EQ(e2e::Run({(prefix / "games" / "kerzonk-replay").string(), "--data", data.string(), "--input",
+                        recording.string()},
+                       {}, scratch_.Path(), out),
+              0)
+        << e2e::ReadFile(out.string() + ".err");
+    EXPECT_EQ(e2e::ReadFile(out.string() + ".out"), "verified\n");
+  }
+
+  // Watched with Tab held it plays at four times its pace and ends by itself.
+  const auto started = std::chrono::steady_clock::now();
+  auto watch = StartGame(program, scratch_.Path(), userData, {"--watch", games[0].string()});
+  Pause(1500);
+  Tool({xdotool, "mousemove", "320", "240", "keydown", "Tab"});
+  const int watched = watch->Wait(60000);
+  Tool({xdotool, "keyup", "Tab"});
+  EXPECT_EQ(watched, 0) << watch->Errors();
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+  EXPECT_LT(seconds, 0.6 * RecordedFrames(games[0]) / 61) << "not played faster";
+  EXPECT_EQ(Recordings(replays).size(), 2u) << "a watched game is not recorded again";
 }
 
 }  // namespace

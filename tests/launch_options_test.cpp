@@ -46,6 +46,8 @@ TEST(LaunchOptions, WindowAndFullScreenTheLastOneCountsAndDataTakesAFolder) {
     EXPECT_FALSE(outcome.exitCode.has_value()) << outcome.err;
     EXPECT_EQ(outcome.options.dataFolder, folder);
   }
+  // The recording is named from where the game was started, before it enters its data folder.
+  EXPECT_EQ(Parse({"--watch", "games/a.kzr"}).options.watchFile, (std::filesystem::current_path() / "games/a.kzr").string());
 }
 
 TEST(LaunchOptions, VersionIsOneLineAndHelpNamesEveryOption) {
@@ -55,7 +57,8 @@ TEST(LaunchOptions, VersionIsOneLineAndHelpNamesEveryOption) {
   const Outcome help = Parse({"--help"});
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_EQ(help.err, "");
-  for (const char* word : {"Usage: kerzonk", "--version", "--window", "--fullscreen", "--data DIR", "scor"}) {
+  for (const char* word : {"Usage: kerzonk", "--version", "--window", "--fullscreen", "--data DIR", "--watch FILE", "scor",
+                           "replays"}) {
     EXPECT_NE(help.out.find(word), std::string::npos) << word;
   }
 }

@@ -23,7 +23,7 @@ TEST(ReplayOptions, EveryOptionIsRead) {
   std::string error;
   ASSERT_TRUE(Parse({"--data", "game", "--frames", "300", "--time", "1700000000", "--input", "solo.txt",
                      "--shot", "10:a.png", "--shot", "300:b.png", "--state", "20:s.json", "--states",
-                     "all.jsonl", "--log", "events.log"},
+                     "all.jsonl", "--log", "events.log", "--record", "game.kzr"},
                     options, error))
       << error;
   EXPECT_EQ(options.dataDir, "game");
@@ -37,6 +37,7 @@ TEST(ReplayOptions, EveryOptionIsRead) {
   EXPECT_EQ(options.states[0].frame, 20u);
   EXPECT_EQ(options.statesPath, "all.jsonl");
   EXPECT_EQ(options.logPath, "events.log");
+  EXPECT_EQ(options.recordPath, "game.kzr");
 }
 
 TEST(ReplayOptions, DefaultsAreTheCurrentFolderAndTimeZero) {
@@ -50,14 +51,30 @@ TEST(ReplayOptions, DefaultsAreTheCurrentFolderAndTimeZero) {
 }
 
 TEST(ReplayOptions, FaultsAreReported) {
-  EXPECT_EQ(ErrorOf({}), "--frames is required");
   EXPECT_EQ(ErrorOf({"--frames", "0"}), "bad value \"0\" for --frames");
   EXPECT_EQ(ErrorOf({"--frames", "12x"}), "bad value \"12x\" for --frames");
   EXPECT_EQ(ErrorOf({"--frames", "5", "--time"}), "--time needs a value");
   EXPECT_EQ(ErrorOf({"--frames", "5", "--speed", "2"}), "unknown option \"--speed\"");
   EXPECT_EQ(ErrorOf({"--frames", "5", "--shot", "a.png"}), "bad value \"a.png\" for --shot");
   EXPECT_EQ(ErrorOf({"--frames", "5", "--state", "3:"}), "bad value \"3:\" for --state");
-  EXPECT_EQ(ErrorOf({"--frames", "5", "--shot", "6:late.png"}), "frame 6 of late.png is past the last frame");
+}
+
+// A script needs --frames; a recording brings its own and its clocks, so it
+// takes neither --frames nor --time; no file may come after the last frame.
+TEST(ReplayOptions, TheFramesAreSettledByTheInput) {
+  ReplayOptions options;
+  std::string error;
+  ASSERT_TRUE(Parse({"--shot", "600:late.png"}, options, error));
+  EXPECT_FALSE(SettleFrames(options, 0, error));
+  EXPECT_EQ(error, "--frames is required");
+  EXPECT_TRUE(SettleFrames(options, 700, error)) << error;
+  EXPECT_EQ(options.frames, 700u);
+  ASSERT_TRUE(Parse({"--time", "5"}, options, error));
+  EXPECT_FALSE(SettleFrames(options, 700, error));
+  EXPECT_EQ(error, "--time cannot be given with a recording, which holds its own frames and clocks");
+  ASSERT_TRUE(Parse({"--frames", "5", "--shot", "6:late.png"}, options, error));
+  EXPECT_FALSE(SettleFrames(options, 0, error));
+  EXPECT_EQ(error, "frame 6 of late.png is past the last frame");
 }
 
 TEST(ReplayOptions, FramesAndCalendarStayWithinTheirBounds) {

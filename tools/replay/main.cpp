@@ -1,36 +1,19 @@
 // kerzonk-replay: plays the game headless from an input script, with
-// virtual clocks, and writes state dumps, screenshots and an event log.
+// virtual clocks, or plays a recorded game back and verifies it, and writes
+// state dumps, screenshots, an event log and a recording.
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 #include <iostream>
-#include <vector>
 
-#include "platform/regular_file.h"
-#include "tools/replay/input_script.h"
+#include "tools/replay/recorded_run.h"
 #include "tools/replay/replay_options.h"
-#include "tools/replay/replay_runner.h"
+#include "tools/replay/run_input.h"
 
 namespace {
 
 constexpr int ExitUsage = 2;
-
-// A longer input script is not read.
-constexpr size_t MaxScriptBytes = 16u << 20;
-
-bool ReadScript(const std::string& path, InputScript& script, std::string& error) {
-  if (path.empty()) return true;
-  std::vector<uint8_t> bytes;
-  const platform::FileReadResult result = platform::ReadRegularFile(path.c_str(), MaxScriptBytes, bytes);
-  if (result != platform::FileReadResult::Ok) {
-    error = result == platform::FileReadResult::TooLarge ? path + " is longer than 16 MB" : "cannot read " + path;
-    return false;
-  }
-  if (ParseInputScript(std::string(bytes.begin(), bytes.end()), script, error)) return true;
-  error = path + ": " + error;
-  return false;
-}
 
 // Output paths given relative to where the runner was started stay there,
 // although the game itself runs in its data folder.
@@ -42,9 +25,10 @@ void AnchorPath(std::string& path, const std::string& startDir) {
 
 int main(int argc, char** argv) {
   ReplayOptions options;
-  InputScript script;
+  RunInput input;
   std::string error;
-  if (!ParseReplayOptions(argc, argv, options, error) || !ReadScript(options.inputPath, script, error)) {
+  if (!ParseReplayOptions(argc, argv, options, error) || !ReadRunInput(options.inputPath, input, error) ||
+      !SettleFrames(options, input.recording ? input.recording->frames : 0, error)) {
     std::cerr << "kerzonk-replay: " << error << '\n' << ReplayUsage;
     return ExitUsage;
   }
@@ -58,12 +42,12 @@ int main(int argc, char** argv) {
   }
   AnchorPath(options.statesPath, startDir);
   AnchorPath(options.logPath, startDir);
+  AnchorPath(options.recordPath, startDir);
   if (chdir(options.dataDir.c_str()) != 0) {
     std::cerr << "kerzonk-replay: cannot enter " << options.dataDir << ": " << std::strerror(errno) << '\n';
     return ExitUsage;
   }
-  InputPlayer player(script);
-  const int exitCode = RunReplay(options, player, error);
+  const int exitCode = RunWithInput(options, input, std::cout, error);
   if (!error.empty()) std::cerr << "kerzonk-replay: " << error << '\n';
   return exitCode;
 }

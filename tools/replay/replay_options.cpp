@@ -6,9 +6,11 @@
 #include "tools/replay/virtual_time.h"
 
 const char* const ReplayUsage =
-    "usage: kerzonk-replay --frames N [--data DIR] [--time T] [--input FILE]\n"
+    "usage: kerzonk-replay --frames N [--data DIR] [--time T] [--input SCRIPT]\n"
     "                      [--shot F:FILE.png]... [--state F:FILE.json]...\n"
-    "                      [--states FILE.jsonl] [--log FILE]\n";
+    "                      [--states FILE.jsonl] [--log FILE] [--record FILE]\n"
+    "       kerzonk-replay --input RECORDING [--data DIR] [--shot F:FILE.png]...\n"
+    "                      [--state F:FILE.json]... [--states FILE.jsonl] [--log FILE]\n";
 
 namespace {
 
@@ -26,11 +28,24 @@ bool ParseFrameFile(const std::string& text, FrameFile& file) {
   return ParseNumber(text.substr(0, colon), file.frame) && file.frame >= 1;
 }
 
+// The run's length and its calendar stay within their bounds.
+bool WithinBounds(const ReplayOptions& options, std::string& error) {
+  if (options.frames > MaxReplayFrames) {
+    error = "--frames is at most " + std::to_string(MaxReplayFrames);
+    return false;
+  }
+  const int64_t runSeconds = TickOfFrame(options.frames) / 1000;
+  if (options.time > std::numeric_limits<int64_t>::max() - runSeconds) {
+    error = "--time " + std::to_string(options.time) + " runs past the calendar's end";
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 bool ParseReplayOptions(int argc, const char* const* argv, ReplayOptions& options, std::string& error) {
   options = ReplayOptions{};
-  bool framesGiven = false;
   for (int i = 1; i < argc; ++i) {
     const std::string name = argv[i];
     if (i + 1 >= argc) {
@@ -43,9 +58,9 @@ bool ParseReplayOptions(int argc, const char* const* argv, ReplayOptions& option
       options.dataDir = value;
     } else if (name == "--frames") {
       valid = ParseNumber(value, options.frames) && options.frames >= 1;
-      framesGiven = true;
     } else if (name == "--time") {
       valid = ParseNumber(value, options.time);
+      options.timeGiven = true;
     } else if (name == "--input") {
       options.inputPath = value;
     } else if (name == "--shot" || name == "--state") {
@@ -56,6 +71,8 @@ bool ParseReplayOptions(int argc, const char* const* argv, ReplayOptions& option
       options.statesPath = value;
     } else if (name == "--log") {
       options.logPath = value;
+    } else if (name == "--record") {
+      options.recordPath = value;
     } else {
       error = "unknown option \"" + name + "\"";
       return false;
@@ -65,19 +82,22 @@ bool ParseReplayOptions(int argc, const char* const* argv, ReplayOptions& option
       return false;
     }
   }
-  if (!framesGiven) {
+  return WithinBounds(options, error);
+}
+
+bool SettleFrames(ReplayOptions& options, uint32_t recordedFrames, std::string& error) {
+  if (recordedFrames > 0) {
+    const char* given = options.frames > 0 ? "--frames" : options.timeGiven ? "--time" : nullptr;
+    if (given != nullptr) {
+      error = std::string(given) + " cannot be given with a recording, which holds its own frames and clocks";
+      return false;
+    }
+    options.frames = recordedFrames;
+  } else if (options.frames == 0) {
     error = "--frames is required";
     return false;
   }
-  if (options.frames > MaxReplayFrames) {
-    error = "--frames is at most " + std::to_string(MaxReplayFrames);
-    return false;
-  }
-  const int64_t runSeconds = TickOfFrame(options.frames) / 1000;
-  if (options.time > std::numeric_limits<int64_t>::max() - runSeconds) {
-    error = "--time " + std::to_string(options.time) + " runs past the calendar's end";
-    return false;
-  }
+  if (!WithinBounds(options, error)) return false;
   for (const auto* list : {&options.shots, &options.states}) {
     for (const FrameFile& file : *list) {
       if (file.frame > options.frames) {

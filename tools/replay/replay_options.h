@@ -16,9 +16,11 @@ struct FrameFile {
 
 struct ReplayOptions {
   std::string dataDir = ".";
-  uint32_t frames = 0;
+  uint32_t frames = 0;  // 0 until given; a recording gives its own
   int64_t time = 0;
-  std::string inputPath;  // empty: nothing is ever held
+  bool timeGiven = false;
+  std::string inputPath;   // a script or a recording; empty: nothing is ever held
+  std::string recordPath;  // where the run's first game is recorded
   std::vector<FrameFile> shots;
   std::vector<FrameFile> states;
   std::string statesPath;  // every frame's state, one JSON line each
@@ -29,5 +31,11 @@ struct ReplayOptions {
 // Frames run from 1 to MaxReplayFrames, and the calendar, --time plus the
 // seconds the run lasts, stays within 64 bits.
 bool ParseReplayOptions(int argc, const char* const* argv, ReplayOptions& options, std::string& error);
+
+// Settles the number of frames once the input is known: a recording runs
+// its own frames (recordedFrames, 0 for a script or no input), and takes
+// neither --frames nor --time; otherwise --frames is required. Then no
+// file may be asked for past the last frame.
+bool SettleFrames(ReplayOptions& options, uint32_t recordedFrames, std::string& error);
 
 extern const char* const ReplayUsage;

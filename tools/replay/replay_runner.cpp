@@ -36,8 +36,8 @@ std::multimap<uint32_t, std::string> ByFrame(const std::vector<FrameFile>& files
 
 class Replay {
  public:
-  Replay(const ReplayOptions& options, InputSource& input, const FrameCheck& check)
-      : options_(options), input_(input), check_(check), log_(machine_), shots_(ByFrame(options.shots)),
+  Replay(const ReplayOptions& options, InputSource& input, const ReplayHooks& hooks)
+      : options_(options), input_(input), hooks_(hooks), log_(machine_), shots_(ByFrame(options.shots)),
         states_(ByFrame(options.states)) {
     machine_.host.calendarStart = options.time;
     if (input.UsesJoystick()) machine_.controls.joystickResult = platform::JoystickResult::Ok;
@@ -59,13 +59,17 @@ class Replay {
     while (!machine_.host.messages.empty() && RunLoopPass(exitCode)) {
     }
     log_.Collect(0);
-    for (uint32_t frame = 1; frame <= options_.frames; ++frame) {
+    if (hooks_.beforeFirstFrame) hooks_.beforeFirstFrame();
+    // A failed check ends the run after that frame, its log written all the same.
+    uint32_t frame = 1;
+    bool checked = true;
+    for (; frame <= options_.frames && checked; ++frame) {
       ApplyHeldInput(input_.HeldAt(frame), machine_.controls);
       machine_.host.tick = TickOfFrame(frame);
       RunLoopPass(exitCode);
       log_.Collect(frame);
       if (!WriteFrameFiles(frame, error)) return ExitOutputFailed;
-      if (check_ && !check_(frame, error)) return ExitCheckFailed;
+      checked = !hooks_.checkFrame || hooks_.checkFrame(frame, error);
     }
     machine_.host.Queue(platform::Message{platform::MessageKind::EscapeKey, 0});
     while (RunLoopPass(exitCode)) {
@@ -73,8 +77,9 @@ class Replay {
     ReleaseMusic(MusicSegmentCount);
     ReleaseSound(EffectCount);
     ReleaseDisplay(PictureCount);
-    log_.Collect(options_.frames);
-    return WriteLog(error) ? exitCode : ExitOutputFailed;
+    log_.Collect(frame - 1);
+    if (!WriteLog(error)) return ExitOutputFailed;
+    return checked ? exitCode : ExitCheckFailed;
   }
 
  private:
@@ -111,7 +116,7 @@ class Replay {
   const ReplayOptions& options_;
   platform::Headless machine_;
   InputSource& input_;
-  const FrameCheck& check_;
+  const ReplayHooks& hooks_;
   EventLog log_;
   std::multimap<uint32_t, std::string> shots_;
   std::multimap<uint32_t, std::string> states_;
@@ -120,7 +125,7 @@ class Replay {
 
 }  // namespace
 
-int RunReplay(const ReplayOptions& options, InputSource& input, std::string& error, const FrameCheck& check) {
-  Replay replay(options, input, check);
+int RunReplay(const ReplayOptions& options, InputSource& input, std::string& error, const ReplayHooks& hooks) {
+  Replay replay(options, input, hooks);
   return replay.Run(error);
 }

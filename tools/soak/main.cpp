@@ -82,7 +82,8 @@ int main(int argc, char** argv) {
 
   RandomPlayer player(seed);
   Coverage coverage;
-  const auto check = [&coverage](uint32_t frame, std::string& error) {
+  ReplayHooks hooks;
+  hooks.checkFrame = [&coverage](uint32_t frame, std::string& error) {
     coverage.Count();
     if (CheckGameInvariants(error)) return true;
     error = "frame " + std::to_string(frame) + ": " + error;
@@ -90,7 +91,7 @@ int main(int argc, char** argv) {
   };
   const auto start = std::chrono::steady_clock::now();
   std::string error;
-  const int result = RunReplay(options, player, error, check);
+  const int result = RunReplay(options, player, error, hooks);
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
   const uint64_t played = coverage.Played();

@@ -1,0 +1,98 @@
+// The recording file: written and read back unchanged, and every fault in a
+// file named with its line.
+#include "recording/recording_text.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+Recording Example() {
+  Recording recording;
+  recording.gameVersion = "1.0.0";
+  recording.dataChecksum = 0x0123456789abcdefull;
+  recording.mode = GameMode::Versus;
+  recording.start = {{FindStateVariable("nextTop"), {44, 8}},
+                     {FindStateVariable("flashDelay"), {0x3e4ccccd, 0}},
+                     {FindStateVariable("bestScore"), {static_cast<uint64_t>(int64_t{-1})}}};
+  InputSample left, pause;
+  left.keyDirections = DirLeft;
+  left.joyButtons = 0xffffffffu;
+  left.joystickPresent = 1;
+  pause.pauseRequested = true;
+  recording.inputs = {{1, left}, {7, pause}, {8, InputSample{}}};
+  // Across the wrap of the tick and a calendar that steps back.
+  for (uint32_t i = 0; i < 100; ++i) recording.ticks.push_back(0xfffffc00u + 16 * i);
+  recording.calendarSeconds = {1700000000, 1700000000, 1699999990, INT64_MIN, INT64_MAX};
+  recording.checks = {{60, 1}, {120, 0xfedcba9876543210ull}};
+  recording.frames = 130;
+  recording.finalScore = -7;
+  recording.finalHash = 0xffffffffffffffffull;
+  return recording;
+}
+
+std::string ErrorOf(const std::string& text) {
+  Recording recording;
+  std::string error;
+  EXPECT_FALSE(ParseRecording(text, recording, error));
+  return error;
+}
+
+TEST(RecordingText, ReadsBackWhatItWrote) {
+  const Recording written = Example();
+  const std::string text = RecordingText(written);
+  EXPECT_TRUE(LooksLikeRecording(text));
+  Recording read;
+  std::string error;
+  ASSERT_TRUE(ParseRecording(text, read, error)) << error;
+  EXPECT_EQ(RecordingText(read), text);
+  EXPECT_EQ(read.ticks, written.ticks);
+  EXPECT_EQ(read.calendarSeconds, written.calendarSeconds);
+  EXPECT_EQ(read.inputs, written.inputs);
+  EXPECT_EQ(read.checks, written.checks);
+  ASSERT_EQ(read.start.size(), 3u);
+  EXPECT_EQ(read.start[1].elements, written.start[1].elements);
+  EXPECT_NE(text.find("start flashDelay 0.2 0\n"), std::string::npos) << text;
+  // Comments, blank lines and Windows line ends are let through.
+  std::string edited = "kerzonk-recording 1  # the format\r\n\n# edited by hand\r\n";
+  for (size_t at = text.find('\n') + 1; at < text.size(); at = text.find('\n', at) + 1) {
+    edited += text.substr(at, text.find('\n', at) - at) + "\r\n";
+  }
+  ASSERT_TRUE(ParseRecording(edited, read, error)) << error;
+  EXPECT_EQ(RecordingText(read), text);
+}
+
+TEST(RecordingText, FaultsAreNamedWithTheirLine) {
+  const std::string text = RecordingText(Example());
+  const auto replaced = [&](const std::string& from, const std::string& to) {
+    std::string edited = text;
+    edited.replace(edited.find(from), from.size(), to);
+    return edited;
+  };
+  EXPECT_EQ(ErrorOf(""), "the file is empty");
+  EXPECT_EQ(ErrorOf("1 z\n"), "line 1: not a recording (the first line is not \"kerzonk-recording VERSION\")");
+  EXPECT_EQ(ErrorOf(replaced("kerzonk-recording 1", "kerzonk-recording 2")),
+            "line 1: recording format 2 is not one this version reads (it reads format 1)");
+  EXPECT_EQ(ErrorOf(replaced("game 1.0.0\n", "")), "line 2: expected the game line, found \"data\"");
+  EXPECT_EQ(ErrorOf(replaced("game 1.0.0", "game 1.0\x1b[2J")), "line 2: the game version is not a version number");
+  EXPECT_EQ(ErrorOf(replaced("data 0123456789abcdef", "data 12g")), "line 3: the data checksum is not 16 hex digits");
+  EXPECT_EQ(ErrorOf(replaced("mode versus", "mode trio")), "line 4: the mode is neither solo nor versus");
+  EXPECT_EQ(ErrorOf(replaced("nextTop 44 8", "nextTop 44 61")), "line 5: \"61\" is no value of nextTop");
+  EXPECT_EQ(ErrorOf(replaced("nextTop 44 8", "nextTop 44")), "line 5: nextTop takes 2 values");
+  EXPECT_EQ(ErrorOf(replaced("nextTop", "keyButton")), "line 5: \"keyButton\" is no start value");
+  EXPECT_EQ(ErrorOf(replaced("nextTop 44 8", "score 10")), "line 5: \"score\" is no start value");
+  EXPECT_EQ(ErrorOf(replaced("flashDelay 0.2", "flashDelay nan")), "line 6: \"nan\" is no value of flashDelay");
+  EXPECT_EQ(ErrorOf(replaced("input 1 ", "input 2 ")), "line 8: the first input line is not for frame 1");
+  EXPECT_EQ(ErrorOf(replaced("input 7 ", "input 1 ")), "line 9: frame 1 does not come after frame 1");
+  EXPECT_EQ(ErrorOf(replaced("input 8 0 0", "input 8 0 3")), "line 10: input value \"3\" is out of range");
+  EXPECT_EQ(ErrorOf(replaced("ticks 4294966272", "ticks -1")), "line 11: \"-1\" is no tick value");
+  EXPECT_EQ(ErrorOf(replaced("check 120", "check 60")), "line 16: frame 60 does not come after frame 60");
+  EXPECT_EQ(ErrorOf(replaced("frames 130", "frames 100")),
+            "line 17: the game is shorter than its input and check lines");
+  EXPECT_EQ(ErrorOf(replaced("score -7", "score 2147483648")), "line 18: the score is no 32-bit number");
+  EXPECT_EQ(ErrorOf(text + "frames 1\n"), "line 20: nothing may follow the final state line");
+  EXPECT_EQ(ErrorOf(text.substr(0, text.find("frames"))),
+            "the recording stops after line 16, before its final state line");
+  EXPECT_EQ(ErrorOf(replaced("check 60", "tick 60")), "line 15: unknown line \"tick\"");
+}
+
+}  // namespace

@@ -1,0 +1,96 @@
+// Recordings through the replay runner: one made from a script plays back
+// the script's game frame for frame, state, picture and effects, twice
+// alike; an edited one is caught at the frame it goes wrong; one made with
+// other data is refused.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "shell/file_names.h"
+#include "tests/e2e_support.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int SoloFrames = 4300;
+constexpr size_t SoloGameStart = 41;  // the frame in which the title confirms the game
+constexpr size_t SoloGameFrames = 4201;
+constexpr size_t ChainFrame = 2441;  // a chain flashing in the script's run
+
+class RecordingRuns : public testing::Test {
+ protected:
+  // The runner's exit code; its output and errors are in out_ and err_.
+  int Runner(std::vector<std::string> arguments, const std::string& name) {
+    arguments.insert(arguments.begin(),
+                     {(e2e::BuiltGameFolder() / "kerzonk-replay").string(), "--data", game_.string()});
+    const int exitCode = e2e::Run(arguments, {}, scratch_.Path(), scratch_.Path() / name);
+    out_ = e2e::ReadFile(scratch_.Path() / (name + ".out"));
+    err_ = e2e::ReadFile(scratch_.Path() / (name + ".err"));
+    return exitCode;
+  }
+
+  std::string At(const std::string& name) const { return (scratch_.Path() / name).string(); }
+
+  // The state lines of a run with their frame numbers taken out.
+  std::vector<std::string> States(const std::string& name) const {
+    std::ifstream file(At(name));
+    std::vector<std::string> states;
+    for (std::string line; std::getline(file, line);) states.push_back(line.substr(line.find(',')));
+    return states;
+  }
+
+  std::string Edited(std::string text, size_t at, char to) {
+    text[at] = to;
+    e2e::WriteFile(At("edited.kzr"), text);
+    return At("edited.kzr");
+  }
+
+  e2e::ScratchFolder scratch_;
+  fs::path game_ = e2e::CopyGameFolder(scratch_);
+  std::string out_, err_;
+};
+
+TEST_F(RecordingRuns, AScriptedGameRecordedPlaysBackFrameForFrameAndAnEditedOneIsCaught) {
+  const std::string script = (fs::path(KERZONK_SOURCE_DIR) / "tests" / "replay" / "solo.txt").string();
+  ASSERT_EQ(Runner({"--time", "1700000000", "--frames", std::to_string(SoloFrames), "--input", script, "--states",
+                    At("script.jsonl"), "--shot", std::to_string(ChainFrame) + ":" + At("script.png"), "--record",
+                    At("solo.kzr")},
+                   "record"),
+            0)
+      << err_;
+  // Played back, the game neither reads nor writes the best score.
+  e2e::WriteFile(game_ / BestScoreFileName, "\x01");
+  for (const std::string name : {"first", "second"}) {
+    EXPECT_EQ(Runner({"--input", At("solo.kzr"), "--states", At(name + ".jsonl"), "--log", At(name + ".log"), "--shot",
+                      std::to_string(ChainFrame - SoloGameStart + 1) + ":" + At(name + ".png")},
+                     name),
+              0)
+        << err_;
+    EXPECT_EQ(out_, "verified\n");
+  }
+  const std::vector<std::string> scriptStates = States("script.jsonl"), first = States("first.jsonl");
+  ASSERT_EQ(first.size(), SoloGameFrames);
+  EXPECT_TRUE(std::equal(first.begin(), first.end(), scriptStates.begin() + SoloGameStart - 1));
+  EXPECT_EQ(e2e::ReadFile(At("first.jsonl")), e2e::ReadFile(At("second.jsonl")));
+  EXPECT_EQ(e2e::PixelHash(At("first.png")), e2e::PixelHash(At("script.png")));
+  EXPECT_NE(e2e::ReadFile(At("first.log")).find("\n1 effect 1 SfxConfirm\n1 music request 1"), std::string::npos);
+  EXPECT_EQ(e2e::ReadFile(At("first.log")), e2e::ReadFile(At("second.log")));
+  EXPECT_EQ(e2e::ReadFile(game_ / BestScoreFileName), "\x01");
+
+  const std::string text = e2e::ReadFile(At("solo.kzr"));
+  const size_t finalHash = text.rfind("\nstate ") + 7, input = text.find("\ninput 215 2 ") + 11;
+  EXPECT_EQ(Runner({"--input", Edited(text, finalHash, text[finalHash] == '0' ? '1' : '0')}, "final"), 3);
+  EXPECT_NE(err_.find("differs from the recording at frame " + std::to_string(SoloGameFrames) + ": the final state"),
+            std::string::npos)
+      << err_;
+  EXPECT_EQ(Runner({"--input", Edited(text, input, '1')}, "input"), 3);
+  EXPECT_NE(err_.find("at frame 240: the state differs from the one recorded (it still matched at frame 180)"),
+            std::string::npos)
+      << err_;
+  std::ofstream(game_ / EffectFileNames[0], std::ios::binary | std::ios::app) << '\0';
+  EXPECT_EQ(Runner({"--input", At("solo.kzr")}, "other"), 2);
+  EXPECT_NE(err_.find("recorded with other game data"), std::string::npos) << err_;
+}
+
+}  // namespace
