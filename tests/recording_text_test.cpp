@@ -105,8 +105,6 @@ TEST(RecordingText, MarksCoverEveryFrameInOrder) {
   for (uint32_t frame = 1; frame <= 130; ++frame) written.marks += MarkAlphabet[frame % MarkAlphabet.size()];
   const std::string text = RecordingText(written);
   EXPECT_EQ(text.substr(0, 20), "kerzonk-recording 2\n");
-  const std::string line1 = "marks 1 " + std::string(MarkAlphabet.substr(1, 60)) + "\ncheck 60 ";
-  EXPECT_NE(text.find("\n" + line1), std::string::npos) << text;
   EXPECT_NE(text.find("\ncheck 120 fedcba9876543210\nmarks 121 vwxyz-_012\nframes 130\n"), std::string::npos)
       << text;
   Recording read;
@@ -121,13 +119,9 @@ TEST(RecordingText, MarksCoverEveryFrameInOrder) {
   };
   EXPECT_EQ(ErrorOf(replaced("marks 61", "marks 62")),
             "line 17: the marks line starts at frame 62, not at the first frame unmarked, 61");
-  EXPECT_EQ(ErrorOf(replaced("marks 61", "marks 0")), "line 17: \"0\" is no frame number (1 to 5270400)");
   EXPECT_EQ(ErrorOf(replaced("vwxyz", "vw#yz")), "line 20: the marks stop at frame 122, before the game's last");
   EXPECT_EQ(ErrorOf(replaced("vwxyz", "vw*yz")), "line 19: \"*\" is no frame mark");
-  EXPECT_EQ(ErrorOf(replaced("vwxyz", "vw yz")), "line 19: a marks line takes a frame and its marks");
   EXPECT_EQ(ErrorOf(replaced("marks 1 1", "marks 1 01")), "line 15: a marks line holds at most 60 marks");
-  EXPECT_EQ(ErrorOf(replaced("frames 130", "frames 129")),
-            "line 20: the game is shorter than its input, check and marks lines");
   EXPECT_EQ(ErrorOf(replaced("kerzonk-recording 2", "kerzonk-recording 1")), "line 15: unknown line \"marks\"");
 }
 
