@@ -1,11 +1,12 @@
 // What recording costs the frame loop: the state hash, a recorded frame
-// (hash, check, input) as the recorder's observer takes it, a title frame
+// (hash, mark, check, input) as the recorder's observer takes it, a title frame
 // (the state kept); and reading a recording of ten minutes of play.
 #include <benchmark/benchmark.h>
 
 #include <sstream>
 
 #include "input/sample_hooks.h"
+#include "recording/frame_marks.h"
 #include "recording/recorder.h"
 #include "recording/recording_text.h"
 #include "recording/state_hash.h"
@@ -53,6 +54,7 @@ void BM_ParseTenMinuteRecording(benchmark::State& state) {
   for (uint32_t frame = StateCheckInterval; frame <= TenMinutes; frame += StateCheckInterval) {
     recording.checks.push_back({frame, 0x9b7b9140f9a9bc49ull * frame});
   }
+  for (uint32_t frame = 1; frame <= TenMinutes; ++frame) recording.marks += MarkAlphabet[frame * 7 % 64];
   recording.frames = TenMinutes;
   const std::string text = RecordingText(recording);
   state.counters["bytes"] = static_cast<double>(text.size());

@@ -1,11 +1,12 @@
 // The recording reader on any bytes: it either refuses them with a message
 // naming the line, or reads a recording that it writes back in the same
-// form and whose frames are in order.
+// form and whose frames and marks are in order.
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "fuzz/require.h"
+#include "recording/frame_marks.h"
 #include "recording/recording_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -23,6 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   Require(recording.frames >= recording.inputs.back().frame && recording.frames <= MaxRecordingFrames);
   Require(recording.checks.empty() || recording.checks.back().frame <= recording.frames);
+  Require(recording.marks.empty() || recording.marks.size() == recording.frames);
+  for (char mark : recording.marks) Require(IsFrameMark(mark));
   for (const StateValues& values : recording.start) {
     Require(values.variable->role == StartRole::Carried && values.elements.size() == values.variable->count);
     for (uint64_t element : values.elements) Require(WithinBounds(*values.variable, element));

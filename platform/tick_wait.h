@@ -1,37 +1,44 @@
-// Waiting for the millisecond tick without spinning. The tick steps at the
-// same point of every millisecond of the finer clock it is counted on; once
-// that point has been seen, a wait sleeps right up to the step it needs.
+// The game's millisecond tick, counted on the monotonic clock from an origin,
+// and the wait for it: one absolute sleep to the very nanosecond at which the
+// tick reaches its target, so a frame starts as soon as the system wakes the
+// thread and no wait ever spins or steps short.
 #pragma once
 
 #include <cstdint>
 
 namespace platform {
 
-// The clocks a tick wait runs on.
-class TickClocks {
+// The clock the tick is counted on, in nanoseconds.
+class NanosecondClock {
  public:
-  virtual ~TickClocks() = default;
-  // The millisecond tick; wraps at 2^32.
-  virtual uint32_t Ticks() = 0;
-  // The finer clock the tick is counted on, in nanoseconds.
-  virtual int64_t Nanoseconds() = 0;
-  // Sleeps until Nanoseconds() has reached the deadline; never returns early.
+  virtual ~NanosecondClock() = default;
+  virtual int64_t Now() = 0;
+  // Sleeps until Now() has reached the deadline; never returns early.
   virtual void SleepUntil(int64_t deadline) = 0;
 };
 
-class TickWaiter {
+// CLOCK_MONOTONIC, slept on with clock_nanosleep to an absolute deadline,
+// so that a late wake-up never adds to the next wait.
+class MonotonicClock : public NanosecondClock {
  public:
-  // Returns once Ticks() has reached target (compared as a signed difference,
-  // so across the wrap too), a fraction of a millisecond after it did.
-  void WaitFor(uint32_t target, TickClocks& clocks);
+  int64_t Now() override;
+  void SleepUntil(int64_t deadline) override;
+};
+
+// Whole milliseconds since the origin, wrapping at 2^32.
+class MillisecondTick {
+ public:
+  MillisecondTick(NanosecondClock& clock, int64_t origin) : clock_(clock), origin_(origin) {}
+  uint32_t Now() const;
+  // Returns once Now() has reached target, compared as a signed difference,
+  // so across the wrap too; at once if it already has.
+  void WaitFor(uint32_t target) const;
 
  private:
-  bool LearnStepPoint(TickClocks& clocks);
+  int64_t ElapsedMilliseconds() const;
 
-  int64_t stepPoint_ = -1;  // nanoseconds into each millisecond at which the tick steps; -1 unknown
-  bool watchDue_ = true;    // the next wait first watches the tick step
-  int waitsSinceWatching_ = 0;
-  int misses_ = 0;  // sleeps in a row past a due step that found the tick unchanged
+  NanosecondClock& clock_;
+  int64_t origin_;
 };
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 #include "recording/playback.h"
 
 #include "input/sample_hooks.h"
+#include "recording/frame_marks.h"
 #include "recording/state_hash.h"
 #include "rules/state.h"
 #include "screens/best_score.h"
@@ -54,17 +55,23 @@ InputSample Playback::EndOfFrame() {
 
 void Playback::CheckFrame() {
   if (clockRanOut_) Diverge("the game read more clock values than the recording holds");
-  if (nextCheck_ < recording_.checks.size() && recording_.checks[nextCheck_].frame == played_) {
-    if (GameStateHash() != recording_.checks[nextCheck_].hash) {
-      const uint32_t matched = nextCheck_ > 0 ? recording_.checks[nextCheck_ - 1].frame : 0;
-      Diverge("the state differs from the one recorded" +
-              (matched > 0 ? " (it still matched at frame " + std::to_string(matched) + ")" : std::string()));
-    }
-    ++nextCheck_;
+  const uint64_t hash = GameStateHash();
+  // A state that differs keeps its frame's mark once in 64 times; a later
+  // mark or check finds it then.
+  const bool markDiffers = played_ <= recording_.marks.size() && FrameMark(hash) != recording_.marks[played_ - 1];
+  const bool checked = nextCheck_ < recording_.checks.size() && recording_.checks[nextCheck_].frame == played_;
+  const bool checkFails = checked && hash != recording_.checks[nextCheck_].hash;
+  if (markDiffers) {
+    Diverge(std::string("the state differs from the one recorded, by its mark") + (checkFails ? " and its check" : ""));
+  } else if (checkFails) {
+    const uint32_t matched = nextCheck_ > 0 ? recording_.checks[nextCheck_ - 1].frame : 0;
+    Diverge("the state differs from the one recorded" +
+            (matched > 0 ? " (it still matched at frame " + std::to_string(matched) + ")" : std::string()));
   }
+  if (checked) ++nextCheck_;
   if (currentScene != SceneTitle) lastScore_ = score;
   if (played_ != recording_.frames) return;
-  if (GameStateHash() != recording_.finalHash) Diverge("the final state differs from the one recorded");
+  if (hash != recording_.finalHash) Diverge("the final state differs from the one recorded");
   if (lastScore_ != recording_.finalScore) {
     Diverge("the game ended with " + std::to_string(lastScore_) + " points, the recording with " +
             std::to_string(recording_.finalScore));

@@ -1,6 +1,7 @@
 // Plays a recording back through the input and clock hooks: the recorded
 // start, then every frame's input sample and every clock value in their
-// order, checking the state wherever the recording checked it.
+// order, checking every frame's mark and the whole state wherever the
+// recording checked it.
 #pragma once
 
 #include <cstdint>

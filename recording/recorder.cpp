@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "input/sample_hooks.h"
+#include "recording/frame_marks.h"
 #include "recording/state_hash.h"
 #include "rules/state.h"
 #include "screens/best_score.h"
@@ -29,7 +30,7 @@ InputSample AppliedInput() {
 
 size_t RecordedBytes(const Recording& recording) {
   return recording.ticks.size() * sizeof(uint32_t) + recording.calendarSeconds.size() * sizeof(int64_t) +
-         recording.inputs.size() * sizeof(RecordedInput);
+         recording.inputs.size() * sizeof(RecordedInput) + recording.marks.size();
 }
 
 }  // namespace
@@ -102,6 +103,7 @@ void Recorder::RecordFrame(const InputSample& sample) {
   Recording& game = *game_;
   ++game.frames;
   game.finalHash = GameStateHash();
+  game.marks += FrameMark(game.finalHash);
   if (game.frames % StateCheckInterval == 0) game.checks.push_back({game.frames, game.finalHash});
   if (currentScene == SceneTitle) {
     EndGame(true);

@@ -1,7 +1,7 @@
 // A recorded game: where it came from, the state it started in, every input
-// sample and every clock value its frames read, state checks along the way
-// and how it ended. Enough to play it again exactly, whatever the real
-// frames' timing was.
+// sample and every clock value its frames read, every frame's mark, state
+// checks along the way and how it ended. Enough to play it again exactly,
+// whatever the real frames' timing was.
 #pragma once
 
 #include <cstdint>
@@ -11,8 +11,11 @@
 #include "input/input.h"
 #include "recording/state_variables.h"
 
-// The version of the file format that RecordingText writes and ParseRecording reads.
-constexpr int RecordingFormat = 1;
+// The version of the file format that RecordingText writes. ParseRecording
+// also reads the first, which has no frame marks; a recording without marks
+// is written in it.
+constexpr int RecordingFormat = 2;
+constexpr int OldestRecordingFormat = 1;
 // Frames between two state checks.
 constexpr uint32_t StateCheckInterval = 60;
 // A day at 61 frames a second; a longer game is not kept.
@@ -43,6 +46,7 @@ struct Recording {
   std::vector<uint32_t> ticks;        // the fall timer's tick, every time the rules read it
   std::vector<int64_t> calendarSeconds;
   std::vector<StateCheck> checks;  // at every StateCheckInterval-th frame
+  std::string marks;               // FrameMark of the state at the end of every frame from 1 on; none in format 1
   uint32_t frames = 0;             // frame 1 confirms the game on the title; the last is back on it
   int32_t finalScore = 0;          // the score as the game ended, before the end resets it
   uint64_t finalHash = 0;          // GameStateHash at the end of the last frame

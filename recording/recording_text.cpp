@@ -5,9 +5,13 @@
 #include <type_traits>
 #include <vector>
 
+#include "recording/frame_marks.h"
+
 namespace {
 
 constexpr size_t ValuesPerLine = 40;
+// A marks line covers the frames up to a check, the next line those up to the next.
+constexpr size_t MarksPerLine = StateCheckInterval;
 constexpr const char* ModeNames[] = {"solo", "versus"};
 
 // The highest value of each input sample field.
@@ -44,6 +48,22 @@ void AppendValueLines(std::string& text, const char* word, const std::vector<Val
     }
   }
   if (!values.empty()) text += '\n';
+}
+
+std::string CheckLine(const StateCheck& check) {
+  return std::string("check ") + std::to_string(check.frame) + ' ' + Hex(check.hash) + '\n';
+}
+
+// Each marks line followed by the checks of the frames it covers.
+void AppendMarkAndCheckLines(std::string& text, const Recording& recording) {
+  size_t check = 0;
+  for (size_t first = 0; first < recording.marks.size(); first += MarksPerLine) {
+    text += "marks " + std::to_string(first + 1) + ' ' + recording.marks.substr(first, MarksPerLine) + '\n';
+    for (; check < recording.checks.size() && recording.checks[check].frame <= first + MarksPerLine; ++check) {
+      text += CheckLine(recording.checks[check]);
+    }
+  }
+  for (; check < recording.checks.size(); ++check) text += CheckLine(recording.checks[check]);
 }
 
 template <typename Number>
@@ -84,7 +104,7 @@ std::vector<std::string_view> Words(std::string_view line) {
 }
 
 // Reads the lines in their order: the magic line, game, data and mode, the
-// start values, the body (input, ticks, seconds, check lines mixed), then
+// start values, the body (input, ticks, seconds, check and marks lines mixed), then
 // frames, score and state, and nothing after.
 class RecordingReader {
  public:
@@ -154,13 +174,13 @@ class RecordingReader {
   }
 
   bool Magic(const std::vector<std::string_view>& words, std::string& why) {
-    int format = 0;
-    if (words[0] != RecordingMagic || words.size() != 2 || !ParseNumber(words[1], format)) {
+    if (words[0] != RecordingMagic || words.size() != 2 || !ParseNumber(words[1], format_)) {
       return Fail(std::string("not a recording (the first line is not \"").append(RecordingMagic) + " VERSION\")", why);
     }
-    if (format != RecordingFormat) {
+    if (format_ < OldestRecordingFormat || format_ > RecordingFormat) {
       return Fail(std::string("recording format ").append(words[1]) +
-                      " is not one this version reads (it reads format " + std::to_string(RecordingFormat) + ")",
+                      " is not one this version reads (it reads formats " + std::to_string(OldestRecordingFormat) +
+                      " to " + std::to_string(RecordingFormat) + ")",
                   why);
     }
     stage_ = Stage::Game;
@@ -206,6 +226,7 @@ class RecordingReader {
     if (word == "ticks") return Values(words, "tick value", recording_.ticks, why);
     if (word == "seconds") return Values(words, "calendar value", recording_.calendarSeconds, why);
     if (word == "check") return Check(words, why);
+    if (word == "marks" && format_ >= 2) return Marks(words, why);
     if (word == "frames") return Frames(words, why);
     return Fail("unknown line " + Quoted(word), why);
   }
@@ -272,14 +293,41 @@ class RecordingReader {
     return true;
   }
 
+  // The marks of the frames from the first one not yet marked on.
+  bool Marks(const std::vector<std::string_view>& words, std::string& why) {
+    if (words.size() != 3) return Fail("a marks line takes a frame and its marks", why);
+    uint32_t frame = 0;
+    if (!NextFrame(words[1], 0, frame, why)) return false;
+    const size_t next = recording_.marks.size() + 1;
+    if (frame != next) {
+      return Fail(std::string("the marks line starts at frame ").append(words[1]) +
+                      ", not at the first frame unmarked, " + std::to_string(next),
+                  why);
+    }
+    const std::string_view marks = words[2];
+    if (marks.size() > MarksPerLine) {
+      return Fail("a marks line holds at most " + std::to_string(MarksPerLine) + " marks", why);
+    }
+    if (frame - 1 + marks.size() > MaxRecordingFrames) return Fail("the marks go past the longest game", why);
+    for (char mark : marks) {
+      if (!IsFrameMark(mark)) return Fail(Quoted(std::string_view(&mark, 1)) + " is no frame mark", why);
+    }
+    recording_.marks += marks;
+    return true;
+  }
+
   bool Frames(const std::vector<std::string_view>& words, std::string& why) {
     if (words.size() != 2) return Fail("the frames line takes 1 value", why);
     if (recording_.inputs.empty()) return Fail("no input line comes before the frames line", why);
     const uint32_t lastInput = recording_.inputs.back().frame;
     const uint32_t lastCheck = recording_.checks.empty() ? 0 : recording_.checks.back().frame;
     if (!NextFrame(words[1], 0, recording_.frames, why)) return false;
-    if (recording_.frames < lastInput || recording_.frames < lastCheck) {
-      return Fail("the game is shorter than its input and check lines", why);
+    if (recording_.frames < lastInput || recording_.frames < lastCheck || recording_.frames < recording_.marks.size()) {
+      return Fail("the game is shorter than its input, check and marks lines", why);
+    }
+    if (format_ >= 2 && recording_.marks.size() < recording_.frames) {
+      return Fail("the marks stop at frame " + std::to_string(recording_.marks.size()) + ", before the game's last",
+                  why);
     }
     stage_ = Stage::Score;
     return true;
@@ -287,12 +335,15 @@ class RecordingReader {
 
   Recording& recording_;
   Stage stage_ = Stage::Magic;
+  int format_ = 0;
 };
 
 }  // namespace
 
 std::string RecordingText(const Recording& recording) {
-  std::string text = std::string(RecordingMagic) + ' ' + std::to_string(RecordingFormat) + '\n';
+  // A recording without marks, as one read from a file of the first format, is written in that format.
+  const int format = recording.marks.empty() ? OldestRecordingFormat : RecordingFormat;
+  std::string text = std::string(RecordingMagic) + ' ' + std::to_string(format) + '\n';
   text += "game " + recording.gameVersion + '\n';
   text += "data " + Hex(recording.dataChecksum) + '\n';
   text += std::string("mode ") + ModeNames[static_cast<size_t>(recording.mode)] + '\n';
@@ -306,9 +357,7 @@ std::string RecordingText(const Recording& recording) {
   }
   AppendValueLines<uint32_t, uint32_t>(text, "ticks", recording.ticks);
   AppendValueLines<int64_t, int64_t>(text, "seconds", recording.calendarSeconds);
-  for (const StateCheck& check : recording.checks) {
-    text += std::string("check ") + std::to_string(check.frame) + ' ' + Hex(check.hash) + '\n';
-  }
+  AppendMarkAndCheckLines(text, recording);
   text += std::string("frames ") + std::to_string(recording.frames) + '\n';
   text += std::string("score ") + std::to_string(recording.finalScore) + '\n';
   text += "state " + Hex(recording.finalHash) + '\n';

@@ -51,6 +51,25 @@ TEST(TimingStats, DistancesFromTheFrameAndFromWholeMilliseconds) {
   EXPECT_EQ(bench::CountAbove(intervals, 16.0), 2u);
 }
 
+TEST(TimingStats, MediansOfOddAndEvenCounts) {
+  EXPECT_EQ(bench::Median({5.0, 1.0, 4.0}), 4.0);
+  EXPECT_EQ(bench::Median({5.0, 1.0, 4.0, 2.0}), 3.0);
+  EXPECT_EQ(bench::Median({}), 0.0);
+}
+
+// Idle and iowait are idle; guest time, already in user time, is not counted twice.
+TEST(TimingStats, IdleShareFromTwoReadingsOfProcStat) {
+  const bench::CpuTicks from = bench::ReadCpuTicks(
+      "cpu  100 0 50 800 50 0 0 0 30 0\n"
+      "cpu0 50 0 25 400 25 0 0 0 15 0\n");
+  EXPECT_EQ(from.idle, 850u);
+  EXPECT_EQ(from.total, 1000u);
+  const bench::CpuTicks to = bench::ReadCpuTicks("intr 5\ncpu  130 0 60 1050 60 0 0 0 40 0\n");
+  EXPECT_DOUBLE_EQ(bench::IdlePercent(from, to), 100.0 * 260 / 300);
+  EXPECT_EQ(bench::IdlePercent(to, to), 0.0);
+  EXPECT_EQ(bench::ReadCpuTicks("cpu0 1 2 3 4\n").total, 0u);
+}
+
 TEST(TimingStats, CpuTimeOfThisProcessIsReadable) {
   const bench::CpuTime time = bench::ProcessCpuTime(getpid());
   EXPECT_GE(time.allThreads, time.mainThread);

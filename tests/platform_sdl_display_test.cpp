@@ -1,7 +1,8 @@
-// Showing the indexed picture: placement on the screen, colour conversion,
-// and the picture reaching the window through SDL's dummy video driver.
+// Showing the indexed picture: placement on the screen, and the picture
+// reaching the window through SDL's dummy video driver.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <vector>
 
 #include "platform/argb_conversion.h"
@@ -34,21 +35,6 @@ TEST(Letterbox, SmallerScreenFitsWithTheAspectKept) {
   EXPECT_EQ(LetterboxArea(320, 240, 640, 480), (ScreenArea{0, 0, 320, 240}));
   EXPECT_EQ(LetterboxArea(400, 200, 640, 480), (ScreenArea{67, 0, 266, 200}));
   EXPECT_EQ(LetterboxArea(480, 480, 640, 480), (ScreenArea{0, 60, 480, 360}));
-}
-
-TEST(ArgbConversion, EachIndexTakesItsPaletteColourAndPitchesAreHonoured) {
-  PaletteEntry palette[256] = {};
-  palette[12] = PaletteEntry{200, 100, 0, 5};
-  palette[255] = PaletteEntry{1, 2, 3, 0};
-  const platform::ArgbTable table = platform::MakeArgbTable(palette);
-  EXPECT_EQ(table[12], 0xFFC86400u);
-  EXPECT_EQ(table[255], 0xFF010203u);
-  EXPECT_EQ(table[0], 0xFF000000u);
-
-  const uint8_t indices[2 * 4] = {12, 255, 99, 99, 0, 12, 99, 99};  // 2 x 2 picture, rows 4 bytes apart
-  std::vector<uint32_t> argb(2 * 3, 0xDEADBEEF);                    // rows 3 pixels apart
-  platform::ConvertToArgb(indices, 2, 2, 4, table, argb.data(), 3 * sizeof(uint32_t));
-  EXPECT_EQ(argb, (std::vector<uint32_t>{0xFFC86400u, 0xFF010203u, 0xDEADBEEF, 0xFF000000u, 0xFFC86400u, 0xDEADBEEF}));
 }
 
 class DummyDisplay : public testing::Test {
@@ -99,7 +85,7 @@ TEST_F(DummyDisplay, FlipAndPaletteWriteBothReachTheWindow) {
   EXPECT_EQ(WindowPixel(area.x, area.y), 0x0A141Eu);
 }
 
-TEST_F(DummyDisplay, EverythingBesideThePictureIsPaintedBlackAfterTheWindowChanges) {
+TEST_F(DummyDisplay, AChangedWindowGetsBlackBarsAndTheWholePicture) {
   ASSERT_EQ(display.Open(640, 480, 8), platform::DisplayResult::Ok);
   std::vector<uint8_t> picture(640 * 480, 1);
   PaletteEntry palette[256] = {};
@@ -120,6 +106,104 @@ TEST_F(DummyDisplay, EverythingBesideThePictureIsPaintedBlackAfterTheWindowChang
     EXPECT_EQ(WindowPixel(x, y), 0x000000u) << x << ", " << y;
   }
   EXPECT_EQ(WindowPixel(middleX, middleY), 0x00FF00u);
+
+  // SDL makes the window's pixels anew when the window changes size; new
+  // ones, whatever they hold, receive the whole picture even if no event said so.
+  SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 255, 255, 255));
+  surface->userdata = nullptr;  // as on pixels just made
+  display.Present(picture.data(), 640, 480, 640, palette, true);
+  for (const auto& [x, y] : {std::pair{0, 0}, {639, 0}, {320, 240}, {0, 479}, {639, 479}}) {
+    EXPECT_EQ(WindowPixel(area.x + x, area.y + y), 0x00FF00u) << x << ", " << y;
+  }
+}
+
+// A picture changing in small patches from frame to frame, as the game's do,
+// with palette writes in between. Shown at the screen's own size the picture
+// goes straight into the window's pixels; fitted to the screen it is scaled
+// from the texture; the way changes as the scaling does. Each frame must look
+// exactly as SDL's own conversion and scaling of the whole picture shows it.
+class ChangingPictures : public testing::Test {
+ protected:
+  static constexpr int Width = 640, Height = 480;
+
+  void SetUp() override {
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
+    ASSERT_TRUE(host.OpenWindow("Kerzonk", Width, Height)) << SDL_GetError();
+    for (int i = 0; i < 256; ++i) {
+      palette[i] = PaletteEntry{static_cast<uint8_t>(i), static_cast<uint8_t>(255 - i), static_cast<uint8_t>(i * 7), 0};
+    }
+    for (size_t i = 0; i < picture.size(); ++i) picture[i] = static_cast<uint8_t>(i % 251 + i / Width);
+  }
+
+  // Changes a few small patches, one of them in the last rows.
+  void ChangePatches() {
+    std::uniform_int_distribution<int> across(0, Width - 24), down(0, Height - 12);
+    for (int patch = 0; patch < 4; ++patch) {
+      const int left = across(random), top = patch == 0 ? Height - 12 : down(random);
+      for (int y = top; y < top + 12; ++y) {
+        for (int x = left; x < left + 24; ++x) picture[y * Width + x] = static_cast<uint8_t>(random());
+      }
+    }
+  }
+
+  // The colours of a screen's pixels, row after row.
+  static std::vector<uint32_t> Colours(SDL_Surface* surface) {
+    std::vector<uint32_t> colours;
+    for (int y = 0; y < surface->h; ++y) {
+      const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(surface->pixels) +
+                                                          static_cast<ptrdiff_t>(y) * surface->pitch);
+      for (int x = 0; x < surface->w; ++x) colours.push_back(row[x] & 0x00FFFFFFu);
+    }
+    return colours;
+  }
+
+  // The picture made 32-bit by SDL and scaled into its place on a black screen.
+  std::vector<uint32_t> Expected(SDL_Surface* window) {
+    SDL_Surface* indexed =
+        SDL_CreateRGBSurfaceWithFormatFrom(picture.data(), Width, Height, 8, Width, SDL_PIXELFORMAT_INDEX8);
+    SDL_Color colours[256];
+    for (int i = 0; i < 256; ++i) colours[i] = SDL_Color{palette[i].red, palette[i].green, palette[i].blue, 255};
+    SDL_SetPaletteColors(indexed->format->palette, colours, 0, 256);
+    SDL_Surface* rgb = SDL_ConvertSurfaceFormat(indexed, SDL_PIXELFORMAT_RGB888, 0);
+    SDL_Surface* screen = SDL_CreateRGBSurfaceWithFormat(0, window->w, window->h, 32, SDL_PIXELFORMAT_RGB888);
+    SDL_FillRect(screen, nullptr, 0);
+    const ScreenArea area = LetterboxArea(window->w, window->h, Width, Height, host.Screen().scaling);
+    SDL_Rect target{area.x, area.y, area.width, area.height};
+    SDL_BlitScaled(rgb, nullptr, screen, &target);
+    std::vector<uint32_t> expected = Colours(screen);
+    SDL_FreeSurface(screen);
+    SDL_FreeSurface(rgb);
+    SDL_FreeSurface(indexed);
+    return expected;
+  }
+
+  platform::SdlHost host;
+  std::vector<uint8_t> picture = std::vector<uint8_t>(Width * Height);
+  PaletteEntry palette[256] = {};
+  std::mt19937 random{11};
+};
+
+TEST_F(ChangingPictures, EachFrameLooksAsTheWholePictureConvertedAndScaled) {
+  using platform::Scaling;
+  platform::SdlDisplay display{host};
+  ASSERT_EQ(display.Open(Width, Height, 8), platform::DisplayResult::Ok);
+  const Scaling scalings[] = {Scaling::Integer, Scaling::Integer, Scaling::Fit, Scaling::Fit,
+                              Scaling::Integer, Scaling::Fit, Scaling::Fit, Scaling::Integer};
+  for (int frame = 0; frame < static_cast<int>(std::size(scalings)); ++frame) {
+    if (frame > 0 && scalings[frame] != scalings[frame - 1]) {
+      host.ChooseWindow(platform::ScreenOptions{true, scalings[frame]}, "");
+      display.ShowAgain();  // as after any change of the window
+    }
+    if (frame == 1 || frame == 6) {
+      std::swap(palette[1], palette[200]);
+      SDL_Delay(20);  // a palette write right after a flip may wait for the next one to be seen
+      display.Present(picture.data(), Width, Height, Width, palette, false);
+    }
+    ChangePatches();
+    display.Present(picture.data(), Width, Height, Width, palette, true);
+    SDL_Surface* window = SDL_GetWindowSurface(host.Window());
+    EXPECT_TRUE(Colours(window) == Expected(window)) << "frame " << frame;
+  }
 }
 
 }  // namespace

@@ -1,10 +1,14 @@
 // The SDL window's messages and notices, driven through SDL's dummy video driver.
 #include <gtest/gtest.h>
 
+#include <sched.h>
+
 #include <csignal>
+#include <thread>
 
 #include "platform/sdl/sdl_host.h"
 #include "platform/sdl/sdl_messages.h"
+#include "platform/sdl/thread_priority.h"
 
 namespace {
 
@@ -124,6 +128,28 @@ TEST_F(DummyWindow, NoticeGoesToStandardErrorWithoutABox) {
   testing::internal::CaptureStderr();
   host.ShowNotice("お知らせ", "ビットマップのロードに失敗しました。");
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "お知らせ: ビットマップのロードに失敗しました。\n");
+}
+
+// Asked for on the frame loop's first wait, and for that thread alone; a
+// system that refuses it (no root, no real-time allowance) leaves it as it was.
+TEST(FrameLoopPriority, TheFirstWaitRaisesOnlyTheWaitingThread) {
+  bool allowed = false;
+  std::thread([&] { allowed = platform::RaiseThisThread(platform::FrameLoopPriority); }).join();
+  platform::SdlHost host;
+  int policy = -1;
+  sched_param parameters{};
+  std::thread([&] {
+    host.IdleUntil(host.Ticks() + 1);
+    policy = sched_getscheduler(0);
+    sched_getparam(0, &parameters);
+  }).join();
+  if (allowed) {
+    EXPECT_EQ(policy, SCHED_RR | SCHED_RESET_ON_FORK);
+    EXPECT_EQ(parameters.sched_priority, platform::FrameLoopPriority);
+  } else {
+    EXPECT_EQ(policy, SCHED_OTHER);
+  }
+  EXPECT_EQ(sched_getscheduler(0), SCHED_OTHER) << "the thread that made the host";
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "bitmap_fixture.h"
 #include "headless_game.h"
 #include "key_codes.h"
+#include "recording/frame_marks.h"
 #include "recording/game_recordings.h"
 #include "recording/playback.h"
 #include "recording/recording_text.h"
@@ -143,18 +144,34 @@ TEST_F(RecordedGame, AGameCutShortPlaysBackAndAMissingClockValueIsSeen) {
   Recording recording = std::move(games[0].recording);
   EXPECT_FALSE(games[0].setBestScore);
   EXPECT_EQ(recording.frames, hashes.size());
+  // A mark for every frame, taken from the same state as the checks.
+  ASSERT_EQ(recording.marks.size(), recording.frames);
+  for (const StateCheck& check : recording.checks) EXPECT_EQ(recording.marks[check.frame - 1], FrameMark(check.hash));
   EXPECT_LE(recording.inputs.back().frame, recording.frames);
   PlayBack(recording);
 
+  const auto divergence = [&](const Recording& edited) {
+    ResetGameState();
+    Start();
+    Playback playback(edited);
+    playback.Begin();
+    while (!playback.Finished()) Frame({}, 16);
+    return playback.DivergenceText();
+  };
   ASSERT_FALSE(recording.ticks.empty());
-  recording.ticks.pop_back();
-  ResetGameState();
-  Start();
-  Playback playback(recording);
-  playback.Begin();
-  while (!playback.Finished()) Frame({}, 16);
-  EXPECT_GT(playback.DivergedAt(), 0u);
-  EXPECT_EQ(playback.DivergenceText().find("the game differs from the recording at frame"), 0u);
+  ASSERT_GE(recording.checks.size(), 2u);
+  Recording edited = recording;
+  edited.ticks.pop_back();
+  EXPECT_EQ(divergence(edited).find("the game differs from the recording at frame"), 0u);
+  // A check frame names its check beside the mark; a check that fails alone
+  // names the last that matched.
+  edited = recording;
+  edited.marks[119] = edited.marks[119] == '0' ? '1' : '0';
+  edited.checks[1].hash ^= 1;
+  const std::string at120 = "the game differs from the recording at frame 120: the state differs from the one recorded";
+  EXPECT_EQ(divergence(edited), at120 + ", by its mark and its check");
+  edited.marks = recording.marks;
+  EXPECT_EQ(divergence(edited), at120 + " (it still matched at frame 60)");
 }
 
 // What any run of games leaves on the title is a start a recording holds.

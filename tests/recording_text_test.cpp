@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "recording/frame_marks.h"
+
 namespace {
 
 Recording Example() {
@@ -70,8 +72,8 @@ TEST(RecordingText, FaultsAreNamedWithTheirLine) {
   };
   EXPECT_EQ(ErrorOf(""), "the file is empty");
   EXPECT_EQ(ErrorOf("1 z\n"), "line 1: not a recording (the first line is not \"kerzonk-recording VERSION\")");
-  EXPECT_EQ(ErrorOf(replaced("kerzonk-recording 1", "kerzonk-recording 2")),
-            "line 1: recording format 2 is not one this version reads (it reads format 1)");
+  EXPECT_EQ(ErrorOf(replaced("kerzonk-recording 1", "kerzonk-recording 3")),
+            "line 1: recording format 3 is not one this version reads (it reads formats 1 to 2)");
   EXPECT_EQ(ErrorOf(replaced("game 1.0.0\n", "")), "line 2: expected the game line, found \"data\"");
   EXPECT_EQ(ErrorOf(replaced("game 1.0.0", "game 1.0\x1b[2J")), "line 2: the game version is not a version number");
   EXPECT_EQ(ErrorOf(replaced("data 0123456789abcdef", "data 12g")), "line 3: the data checksum is not 16 hex digits");
@@ -87,12 +89,40 @@ TEST(RecordingText, FaultsAreNamedWithTheirLine) {
   EXPECT_EQ(ErrorOf(replaced("ticks 4294966272", "ticks -1")), "line 11: \"-1\" is no tick value");
   EXPECT_EQ(ErrorOf(replaced("check 120", "check 60")), "line 16: frame 60 does not come after frame 60");
   EXPECT_EQ(ErrorOf(replaced("frames 130", "frames 100")),
-            "line 17: the game is shorter than its input and check lines");
+            "line 17: the game is shorter than its input, check and marks lines");
   EXPECT_EQ(ErrorOf(replaced("score -7", "score 2147483648")), "line 18: the score is no 32-bit number");
   EXPECT_EQ(ErrorOf(text + "frames 1\n"), "line 20: nothing may follow the final state line");
   EXPECT_EQ(ErrorOf(text.substr(0, text.find("frames"))),
             "the recording stops after line 16, before its final state line");
   EXPECT_EQ(ErrorOf(replaced("check 60", "tick 60")), "line 15: unknown line \"tick\"");
+}
+
+// Marks run from frame 1 to the last, a line of 60 ahead of the check at its
+// last frame; a file of the first format has none and a recording without
+// marks is written in it.
+TEST(RecordingText, MarksCoverEveryFrameInOrder) {
+  Recording written = Example();
+  for (uint32_t frame = 1; frame <= 130; ++frame) written.marks += MarkAlphabet[frame % MarkAlphabet.size()];
+  const std::string text = RecordingText(written);
+  EXPECT_EQ(text.substr(0, 20), "kerzonk-recording 2\n");
+  EXPECT_NE(text.find("\ncheck 120 fedcba9876543210\nmarks 121 vwxyz-_012\nframes 130\n"), std::string::npos)
+      << text;
+  Recording read;
+  std::string error;
+  ASSERT_TRUE(ParseRecording(text, read, error)) << error;
+  EXPECT_EQ(read.marks, written.marks);
+
+  const auto replaced = [&](const std::string& from, const std::string& to) {
+    std::string edited = text;
+    edited.replace(edited.find(from), from.size(), to);
+    return edited;
+  };
+  EXPECT_EQ(ErrorOf(replaced("marks 61", "marks 62")),
+            "line 17: the marks line starts at frame 62, not at the first frame unmarked, 61");
+  EXPECT_EQ(ErrorOf(replaced("vwxyz", "vw#yz")), "line 20: the marks stop at frame 122, before the game's last");
+  EXPECT_EQ(ErrorOf(replaced("vwxyz", "vw*yz")), "line 19: \"*\" is no frame mark");
+  EXPECT_EQ(ErrorOf(replaced("marks 1 1", "marks 1 01")), "line 15: a marks line holds at most 60 marks");
+  EXPECT_EQ(ErrorOf(replaced("kerzonk-recording 2", "kerzonk-recording 1")), "line 15: unknown line \"marks\"");
 }
 
 }  // namespace

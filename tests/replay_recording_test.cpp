@@ -4,7 +4,9 @@
 // other data is refused.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
+#include <regex>
 
 #include "shell/file_names.h"
 #include "tests/e2e_support.h"
@@ -84,7 +86,23 @@ TEST_F(RecordingRuns, AScriptedGameRecordedPlaysBackFrameForFrameAndAnEditedOneI
   EXPECT_NE(err_.find("differs from the recording at frame " + std::to_string(SoloGameFrames) + ": the final state"),
             std::string::npos)
       << err_;
-  EXPECT_EQ(Runner({"--input", Edited(text, input, '1')}, "input"), 3);
+  // An input edited in the middle of a check interval is named at the frame
+  // whose state it changes first, the last frame the states go up to.
+  EXPECT_EQ(Runner({"--input", Edited(text, input, '1'), "--states", At("input.jsonl")}, "input"), 3);
+  const std::vector<std::string> edited = States("input.jsonl");
+  ASSERT_FALSE(edited.empty());
+  const size_t differs = std::mismatch(edited.begin(), edited.end(), first.begin()).first - edited.begin() + 1;
+  EXPECT_EQ(differs, edited.size());
+  EXPECT_NE(err_.find("at frame " + std::to_string(differs) + ": the state differs from the one recorded, by its mark"),
+            std::string::npos)
+      << err_;
+  // A recording of the first format, without marks, still plays; a change is
+  // then named at the first check that fails.
+  std::string unmarked = std::regex_replace(text, std::regex("marks [^\n]*\n"), "");
+  unmarked.replace(0, unmarked.find('\n'), "kerzonk-recording 1");
+  e2e::WriteFile(At("unmarked.kzr"), unmarked);
+  EXPECT_EQ(Runner({"--input", At("unmarked.kzr")}, "unmarked"), 0) << err_;
+  EXPECT_EQ(Runner({"--input", Edited(unmarked, unmarked.find("\ninput 215 2 ") + 11, '1')}, "unmarked-input"), 3);
   EXPECT_NE(err_.find("at frame 240: the state differs from the one recorded (it still matched at frame 180)"),
             std::string::npos)
       << err_;

@@ -72,6 +72,13 @@ size_t CountAbove(const std::vector<double>& values, double limit) {
   return static_cast<size_t>(std::count_if(values.begin(), values.end(), [&](double v) { return v > limit; }));
 }
 
+double Median(std::vector<double> values) {
+  if (values.empty()) return 0;
+  std::sort(values.begin(), values.end());
+  const size_t middle = values.size() / 2;
+  return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
 // The first field of each thread's schedstat is its time on a CPU in nanoseconds.
 CpuTime ProcessCpuTime(pid_t pid) {
   const std::filesystem::path tasks = "/proc/" + std::to_string(pid) + "/task";
@@ -91,6 +98,30 @@ int64_t MonotonicNanoseconds() {
   timespec now;
   clock_gettime(CLOCK_MONOTONIC, &now);
   return now.tv_sec * 1'000'000'000LL + now.tv_nsec;
+}
+
+// "cpu  user nice system idle iowait irq softirq steal ...": guest time is
+// already counted in user and nice, so the sum stops at steal.
+CpuTicks ReadCpuTicks(const std::string& procStat) {
+  std::istringstream lines(procStat);
+  std::string line;
+  while (std::getline(lines, line)) {
+    std::istringstream words(line);
+    std::string name;
+    words >> name;
+    if (name != "cpu") continue;
+    uint64_t fields[8] = {};
+    CpuTicks ticks;
+    for (int i = 0; i < 8 && words >> fields[i]; ++i) ticks.total += fields[i];
+    ticks.idle = fields[3] + fields[4];
+    return ticks;
+  }
+  return CpuTicks{};
+}
+
+double IdlePercent(const CpuTicks& from, const CpuTicks& to) {
+  if (to.total <= from.total) return 0;
+  return 100.0 * static_cast<double>(to.idle - from.idle) / static_cast<double>(to.total - from.total);
 }
 
 }  // namespace bench

@@ -44,6 +44,8 @@ std::vector<double> Deviations(const std::vector<double>& values, double nominal
 // How far each value lies from the nearest whole number.
 std::vector<double> DistancesToWhole(const std::vector<double>& values);
 size_t CountAbove(const std::vector<double>& values, double limit);
+// The middle value, or the mean of the two middle ones; 0 for no values.
+double Median(std::vector<double> values);
 
 // CPU time a running process has used so far, in nanoseconds; -1 where unreadable.
 struct CpuTime {
@@ -52,5 +54,16 @@ struct CpuTime {
 };
 CpuTime ProcessCpuTime(pid_t pid);
 int64_t MonotonicNanoseconds();
+
+// The time all CPUs together have spent, and spent idle (waiting on a disk
+// counts as idle), in the units of /proc/stat.
+struct CpuTicks {
+  uint64_t idle = 0;
+  uint64_t total = 0;
+};
+// From the text of /proc/stat (its "cpu" line); all zero where it has none.
+CpuTicks ReadCpuTicks(const std::string& procStat);
+// The idle share in percent between two readings; 0 if no time passed.
+double IdlePercent(const CpuTicks& from, const CpuTicks& to);
 
 }  // namespace bench

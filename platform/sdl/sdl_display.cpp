@@ -4,9 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "platform/argb_conversion.h"
 #include "platform/sdl/letterbox.h"
-#include "platform/sdl/precise_sleep.h"
 #include "platform/sdl/sdl_host.h"
 
 namespace platform {
@@ -52,7 +50,9 @@ DisplayResult SdlDisplay::Open(int width, int height, int bitsPerPixel) {
   }
   shownPixels.assign(static_cast<size_t>(width) * height, 0);
   std::fill(std::begin(shownPalette), std::end(shownPalette), PaletteEntry{});
-  Show();
+  shownColours = MakeArgbTable(shownPalette);
+  windowCurrent = false;
+  Show(nullptr, 0);
   return DisplayResult::Ok;
 }
 
@@ -63,35 +63,38 @@ bool SdlDisplay::CreateTexture() {
                               pictureHeight);
   if (texture == nullptr) return false;
   SDL_SetTextureScaleMode(texture, SDL_ScaleModeNearest);
+  textureCurrent = false;
   return true;
 }
 
 void SdlDisplay::Present(const uint8_t* pixels, int width, int height, int pitch, const PaletteEntry* palette,
                          bool waitVsync) {
   if (renderer == nullptr || width != pictureWidth || height != pictureHeight) return;
-  for (int y = 0; y < height; ++y) {
-    std::memcpy(&shownPixels[static_cast<size_t>(y) * width], pixels + static_cast<ptrdiff_t>(y) * pitch, width);
+  if (std::memcmp(shownPalette, palette, sizeof shownPalette) != 0) {
+    std::memcpy(shownPalette, palette, sizeof shownPalette);
+    shownColours = MakeArgbTable(shownPalette);
+    textureCurrent = false;
+    windowCurrent = false;
   }
-  std::memcpy(shownPalette, palette, sizeof shownPalette);
   if (waitVsync) {
     SetVsync(true);
-    Show();
+    Show(pixels, pitch);
   } else {
-    PaceAndShowPaletteWrite();
+    PaceAndShowPaletteWrite(pixels, pitch);
   }
 }
 
 // Each write sleeps until its own deadline, counted from the fade's first
 // write, so a late wake-up shortens the next wait instead of adding up.
-void SdlDisplay::PaceAndShowPaletteWrite() {
-  const int64_t now = CounterNanoseconds();
+void SdlDisplay::PaceAndShowPaletteWrite(const uint8_t* pixels, int pitch) {
+  const int64_t now = clock.Now();
   if (now > nextWriteDeadline + NewFadeGapNanoseconds) nextWriteDeadline = now;
   nextWriteDeadline += PaletteWriteNanoseconds;
   if (now - lastShownAt >= PaletteShowIntervalNanoseconds) {
     SetVsync(false);
-    Show();
+    Show(pixels, pitch);
   }
-  SleepUntilCounterNanoseconds(nextWriteDeadline);
+  clock.SleepUntil(nextWriteDeadline);
 }
 
 void SdlDisplay::SetVsync(bool on) {
@@ -100,24 +103,78 @@ void SdlDisplay::SetVsync(bool on) {
   vsyncOn = on;
 }
 
-void SdlDisplay::Show() {
+void SdlDisplay::Show(const uint8_t* pixels, int pitch) {
   if (texture == nullptr) return;
-  void* argb = nullptr;
-  int argbPitch = 0;
-  if (SDL_LockTexture(texture, nullptr, &argb, &argbPitch) == 0) {
-    ConvertToArgb(shownPixels.data(), pictureWidth, pictureHeight, pictureWidth, MakeArgbTable(shownPalette),
-                  static_cast<uint32_t*>(argb), argbPitch);
-    SDL_UnlockTexture(texture);
-  }
   int screenWidth = 0;
   int screenHeight = 0;
   SDL_GetRendererOutputSize(renderer, &screenWidth, &screenHeight);
   const ScreenArea area = LetterboxArea(screenWidth, screenHeight, pictureWidth, pictureHeight, host.Screen().scaling);
-  const SDL_Rect target{area.x, area.y, area.width, area.height};
   PaintBars(screenWidth, screenHeight, area);
-  SDL_RenderCopy(renderer, texture, nullptr, &target);
+  if (!DrawIntoWindow(area, pixels, pitch)) {
+    UpdateTexture(pixels, pitch);
+    const SDL_Rect target{area.x, area.y, area.width, area.height};
+    SDL_RenderCopy(renderer, texture, nullptr, &target);
+  }
   SDL_RenderPresent(renderer);
-  lastShownAt = CounterNanoseconds();
+  lastShownAt = clock.Now();
+}
+
+// A software renderer showing the picture at its own size would only copy
+// the texture into the window's pixels: the picture is converted straight
+// into them instead, and only where it changed. A window's pixels made anew
+// (the window changed) are told by the mark left on the old ones.
+bool SdlDisplay::DrawIntoWindow(const ScreenArea& area, const uint8_t* pixels, int pitch) {
+  if (!softwareRenderer || area.width != pictureWidth || area.height != pictureHeight) return false;
+  SDL_Surface* surface = SDL_GetWindowSurface(host.Window());
+  if (surface == nullptr || SDL_MUSTLOCK(surface) || area.x < 0 || area.y < 0 ||
+      area.x + area.width > surface->w || area.y + area.height > surface->h ||
+      (surface->format->format != SDL_PIXELFORMAT_RGB888 && surface->format->format != SDL_PIXELFORMAT_ARGB8888)) {
+    return false;
+  }
+  auto* argb = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(surface->pixels) +
+                                           static_cast<ptrdiff_t>(area.y) * surface->pitch) + area.x;
+  if (windowCurrent && surface->userdata == this) {
+    if (pixels != nullptr) {
+      ConvertChangedToArgb(pixels, pictureWidth, pictureHeight, pitch, shownPixels.data(), shownColours, argb,
+                           surface->pitch);
+    }
+  } else {
+    TakeWholePicture(pixels, pitch);
+    ConvertToArgb(shownPixels.data(), pictureWidth, pictureHeight, pictureWidth, shownColours, argb, surface->pitch);
+    surface->userdata = this;
+    windowCurrent = true;
+  }
+  textureCurrent = false;
+  return true;
+}
+
+// The streaming texture keeps its pixels: only the band of rows that changed is locked and converted.
+void SdlDisplay::UpdateTexture(const uint8_t* pixels, int pitch) {
+  RowBand band;
+  if (!textureCurrent) {
+    TakeWholePicture(pixels, pitch);
+    band = RowBand{0, pictureHeight};
+  } else if (pixels != nullptr) {
+    band = TakeChangedRows(pixels, pictureWidth, pictureHeight, pitch, shownPixels.data());
+  }
+  windowCurrent = false;
+  if (band.Empty()) return;
+  const SDL_Rect rows{0, band.first, pictureWidth, band.end - band.first};
+  void* argb = nullptr;
+  int argbPitch = 0;
+  textureCurrent = SDL_LockTexture(texture, &rows, &argb, &argbPitch) == 0;
+  if (!textureCurrent) return;
+  ConvertToArgb(&shownPixels[static_cast<size_t>(band.first) * pictureWidth], pictureWidth, rows.h, pictureWidth,
+                shownColours, static_cast<uint32_t*>(argb), argbPitch);
+  SDL_UnlockTexture(texture);
+}
+
+void SdlDisplay::TakeWholePicture(const uint8_t* pixels, int pitch) {
+  if (pixels == nullptr) return;
+  for (int y = 0; y < pictureHeight; ++y) {
+    std::memcpy(&shownPixels[static_cast<size_t>(y) * pictureWidth], pixels + static_cast<ptrdiff_t>(y) * pitch,
+                pictureWidth);
+  }
 }
 
 // Only the bars beside the picture are painted black: clearing the whole
@@ -138,7 +195,8 @@ void SdlDisplay::PaintBars(int screenWidth, int screenHeight, const ScreenArea& 
 
 void SdlDisplay::ShowAgain() {
   barsPainted = false;
-  if (renderer != nullptr) Show();
+  windowCurrent = false;
+  if (renderer != nullptr) Show(nullptr, 0);
 }
 
 void SdlDisplay::RecoverTextures() {
@@ -146,7 +204,7 @@ void SdlDisplay::RecoverTextures() {
   if (renderer == nullptr) return;
   if (texture != nullptr) SDL_DestroyTexture(texture);
   if (!CreateTexture()) ReportSdlError("texture");
-  Show();
+  Show(nullptr, 0);
 }
 
 void SdlDisplay::Close() {

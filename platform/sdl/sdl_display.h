@@ -5,8 +5,10 @@
 
 #include <vector>
 
+#include "platform/argb_conversion.h"
 #include "platform/platform.h"
 #include "platform/sdl/letterbox.h"
+#include "platform/tick_wait.h"
 
 namespace platform {
 
@@ -29,8 +31,12 @@ class SdlDisplay : public Display {
  private:
   bool CreateTexture();
   void SetVsync(bool on);
-  void PaceAndShowPaletteWrite();
-  void Show();
+  void PaceAndShowPaletteWrite(const uint8_t* pixels, int pitch);
+  // Brings the screen up to date with a new picture (nullptr: the one shown) and presents it.
+  void Show(const uint8_t* pixels, int pitch);
+  bool DrawIntoWindow(const ScreenArea& area, const uint8_t* pixels, int pitch);
+  void UpdateTexture(const uint8_t* pixels, int pitch);
+  void TakeWholePicture(const uint8_t* pixels, int pitch);
   void PaintBars(int screenWidth, int screenHeight, const ScreenArea& area);
 
   SdlHost& host;
@@ -44,7 +50,13 @@ class SdlDisplay : public Display {
   SDL_Point barsScreen{};    // the size of the screen they were painted on
   std::vector<uint8_t> shownPixels;  // the visible picture, kept to show it again
   PaletteEntry shownPalette[256];
-  int64_t nextWriteDeadline = 0;  // nanoseconds on SDL's counter
+  ArgbTable shownColours{};
+  // Whether the texture, or the window's own pixels, hold the visible picture in
+  // its colours, so that a new picture need only change what differs.
+  bool textureCurrent = false;
+  bool windowCurrent = false;
+  MonotonicClock clock;
+  int64_t nextWriteDeadline = 0;  // nanoseconds on the monotonic clock
   int64_t lastShownAt = 0;
 };
 

@@ -6,6 +6,7 @@
 
 #include "platform/sdl/sdl_display.h"
 #include "platform/sdl/sdl_messages.h"
+#include "platform/sdl/thread_priority.h"
 #include "platform/sdl/window_icon.h"
 
 namespace platform {
@@ -138,7 +139,16 @@ void SdlHost::ShowNotice(const std::string& caption, const std::string& text) {
   }
 }
 
-void SdlHost::IdleUntil(uint32_t tick) { tickWaiter.WaitFor(tick, tickClocks); }
+// The first wait comes after start-up's loading; from then on the frame loop
+// only draws and sleeps, and takes a real-time priority where the system
+// allows it, so that busy programs cannot make frames start late.
+void SdlHost::IdleUntil(uint32_t target) {
+  if (!frameLoopRaised) {
+    frameLoopRaised = true;
+    RaiseThisThread(FrameLoopPriority);
+  }
+  tick.WaitFor(target);
+}
 
 int64_t SdlHost::CalendarSeconds() { return static_cast<int64_t>(std::time(nullptr)); }
 

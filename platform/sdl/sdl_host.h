@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/platform.h"
-#include "platform/sdl/precise_sleep.h"
+#include "platform/tick_wait.h"
 
 namespace platform {
 
@@ -21,8 +21,9 @@ class SdlHost : public Host {
   void WaitMessage() override;
   void PostQuit(int exitCode) override;
   void ShowNotice(const std::string& caption, const std::string& text) override;
-  uint32_t Ticks() override { return tickClocks.Ticks(); }
-  void IdleUntil(uint32_t tick) override;
+  // Whole milliseconds since the host was made, on the monotonic clock.
+  uint32_t Ticks() override { return tick.Now(); }
+  void IdleUntil(uint32_t target) override;
   int64_t CalendarSeconds() override;
 
   SDL_Window* Window() const { return window; }
@@ -48,8 +49,9 @@ class SdlHost : public Host {
   ScreenOptions screen;
   std::string iconFile;
   std::deque<Message> posted;  // quit requests, and the activation of the newly shown window
-  SdlTickClocks tickClocks;
-  TickWaiter tickWaiter;
+  MonotonicClock clock;
+  MillisecondTick tick{clock, clock.Now()};
+  bool frameLoopRaised = false;
 };
 
 }  // namespace platform

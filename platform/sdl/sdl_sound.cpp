@@ -2,13 +2,13 @@
 // device's format once at load time and held in memory.
 #include <SDL.h>
 #include <SDL_mixer.h>
-#include <sched.h>
 
 #include <cmath>
 #include <vector>
 
 #include "platform/sdl/effect_conversion.h"
 #include "platform/sdl/sdl_audio.h"
+#include "platform/sdl/thread_priority.h"
 
 namespace platform {
 
@@ -24,20 +24,16 @@ constexpr int OutputChannels = 2;
 constexpr int OutputBufferFrames[] = {512, 1024};
 static_assert(2 * OutputBufferFrames[0] * 1000 / OutputRate < 25, "an effect must be heard within 25 ms");
 constexpr int EffectSlots = 8;
-// Small buffers leave the mixing thread little slack, so where the system
-// allows it (root, or a real-time allowance for the user) the thread takes a
-// modest real-time priority, and busy programs cannot hold it back past a
-// buffer. Elsewhere it keeps the priority SDL gave it.
-constexpr int MixingThreadPriority = 10;
 
-// Runs on the mixing thread after each buffer is mixed; acts on the first.
+// Small buffers leave the mixing thread little slack, so where the system
+// allows it the thread takes a modest real-time priority, and busy programs
+// cannot hold it back past a buffer. Runs on the mixing thread after each
+// buffer is mixed; acts on the first.
 void SDLCALL RaiseMixingThread(void* raised, Uint8*, int) {
   bool& done = *static_cast<bool*>(raised);
   if (done) return;
   done = true;
-  sched_param priority{};
-  priority.sched_priority = MixingThreadPriority;
-  sched_setscheduler(0, SCHED_RR | SCHED_RESET_ON_FORK, &priority);
+  RaiseThisThread(MixingThreadPriority);
 }
 
 struct Voice {
