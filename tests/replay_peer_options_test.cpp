@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "tools/replay/replay_options.h"
+#include "tools/replay/run_input.h"
 
 namespace {
 
@@ -40,6 +41,14 @@ TEST(ReplayPeerOptions, HostJoinAndDelayAreReadAndChecked) {
   ASSERT_TRUE(ParseReplayOptions(3, hosting, options, error));
   EXPECT_FALSE(SettleFrames(options, 500, error));
   EXPECT_EQ(error, "a recording cannot be played in a network session");
+
+  RunInput input;
+  ASSERT_TRUE(ParseInputScript("1 left z\n", input.script, error));
+  EXPECT_TRUE(FitsTheSession(true, input, error));
+  ASSERT_TRUE(ParseInputScript("1 left j:1\n", input.script, error));
+  EXPECT_TRUE(FitsTheSession(false, input, error));
+  EXPECT_FALSE(FitsTheSession(true, input, error));
+  EXPECT_EQ(error, "a network side's script names keys only, not the joystick (j: words)");
 }
 
 }  // namespace
