@@ -9,14 +9,6 @@
 
 namespace net {
 
-namespace {
-
-// How long one wait for the other side's sample lasts before the session's
-// time limits are looked at again.
-constexpr uint32_t StallWaitMs = 2;
-
-}  // namespace
-
 LockstepFrames::LockstepFrames(Session& session, std::function<uint32_t()> clockMs)
     : session_(session), clockMs_(std::move(clockMs)) {}
 
@@ -40,9 +32,7 @@ uint32_t LockstepFrames::FrameTick() const { return TickOfFrame(frame_); }
 // The wait is bounded: a silent other side ends the session after
 // SilenceLimitMs.
 InputSample LockstepFrames::EndOfFrame(const InputSample& taken) {
-  while (session_.State() == SessionState::Playing && !session_.HoldsInputs(frame_)) {
-    session_.Pump(clockMs_(), StallWaitMs);
-  }
+  while (!Due()) AwaitOtherSide();
   if (session_.State() != SessionState::Playing) return InputSample{};
   const InputSample merged = session_.MergedInput(frame_);
   session_.SendInput(taken);

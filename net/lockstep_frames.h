@@ -15,6 +15,10 @@
 
 namespace net {
 
+// How long one wait for the other side's sample lasts before the session's
+// time limits, or the window, are looked at again.
+constexpr uint32_t StallWaitMs = 2;
+
 class LockstepFrames {
  public:
   // clockMs: the millisecond clock the session is pumped with.
@@ -32,6 +36,11 @@ class LockstepFrames {
   uint32_t FramesRun() const { return frame_ - 1; }
   // True once the session has ended (a frame then gets an empty sample).
   bool Ended() const { return session_.State() == SessionState::Ended; }
+  // Whether the next frame can run without waiting: both samples it ends
+  // with are in, or the session has ended.
+  bool Due() const { return Ended() || session_.HoldsInputs(frame_); }
+  // Waits a moment for the other side, taking in what it sent.
+  void AwaitOtherSide() { session_.Pump(clockMs_(), StallWaitMs); }
 
  private:
   InputSample EndOfFrame(const InputSample& taken);

@@ -26,10 +26,9 @@ constexpr uint32_t GoodbyeMs = 300;
 
 uint32_t Now() { return platform::host().Ticks(); }
 
-// One frame of a screen that only shows a caption: the window's messages
-// first (Escape quits), then the picture. False once the program is to end.
-bool CaptionFrame(NetworkCaption caption, int& exitCode) {
-  StartFrameClock(FramesPerSecond);
+// Handles the window's messages waiting (Escape quits); false once the
+// program is to end.
+bool TakeWindowMessages(int& exitCode) {
   platform::Message message;
   while (platform::host().TakeMessage(message)) {
     if (message.kind == platform::MessageKind::Quit) {
@@ -38,6 +37,14 @@ bool CaptionFrame(NetworkCaption caption, int& exitCode) {
     }
     MainWindowProc(message);
   }
+  return true;
+}
+
+// One frame of a screen that only shows a caption: the window's messages
+// first, then the picture. False once the program is to end.
+bool CaptionFrame(NetworkCaption caption, int& exitCode) {
+  StartFrameClock(FramesPerSecond);
+  if (!TakeWindowMessages(exitCode)) return false;
   if (appActive == 1) {
     DrawNetworkCaption(caption);
     FlipScreen();
@@ -77,12 +84,18 @@ class SessionPlay {
   SessionPlay& operator=(const SessionPlay&) = delete;
 
   // Runs the program's frames until the session ends (true) or the program
-  // is to end (false).
+  // is to end (false). While the other side's sample is late the window
+  // still answers.
   bool Run(int& exitCode) {
-    while (RunLoopPass(exitCode)) {
-      if (frames_.Ended()) return true;
+    while (!frames_.Ended()) {
+      if (frames_.Due()) {
+        if (!RunLoopPass(exitCode)) return false;
+      } else {
+        if (!TakeWindowMessages(exitCode)) return false;
+        frames_.AwaitOtherSide();
+      }
     }
-    return false;
+    return true;
   }
   uint32_t FramesRun() const { return frames_.FramesRun(); }
 

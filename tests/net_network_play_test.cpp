@@ -34,6 +34,7 @@ namespace {
 
 constexpr int SoloItem = 0, VersusItem = 1;
 constexpr uint32_t InputDelay = 3;
+constexpr int MaxSilentPolls = 10000;
 const net::PeerInfo Peer{net::ProtocolVersion, "1.0.0"};
 const std::string StoredBestScore = "\x01";  // reads as -1, so any finished game beats it
 
@@ -91,6 +92,7 @@ class NetworkPlay : public HeadlessGame {
       headless.controls.keys.reset();
       for (const char* key : hostKeys(gameRan)) headless.controls.keys[KeyNamed(key)] = true;
       if (quitAfter != 0 && otherPlayer.ran >= quitAfter) other->Quit(otherPlayer.ran);
+      if (silentAfter != 0 && otherPlayer.ran >= silentAfter && ++silentPolls < MaxSilentPolls) return;
       while (other->State() == net::SessionState::Playing && otherPlayer.ran < gameRan && otherPlayer.Step()) {
       }
       other->Pump(headless.host.tick, 0);
@@ -114,8 +116,7 @@ class NetworkPlay : public HeadlessGame {
     }
     ASSERT_EQ(game->State(), net::SessionState::Playing);
     otherPlayer.Begin();
-    int exitCode = 0;
-    ASSERT_TRUE(net::PlaySession(*game, net::Role::Host, InputDelay, recordings, exitCode)) << exitCode;
+    playedOn = net::PlaySession(*game, net::Role::Host, InputDelay, recordings, exitCode);
     other->Pump(headless.host.tick, 0);
     sceneAtEnd = currentScene;
     // Local play goes on, as after the notice.
@@ -147,6 +148,10 @@ class NetworkPlay : public HeadlessGame {
   int sceneAtEnd = -1;
   uint32_t apartFrom = 0;  // the first frame whose state hash the other side gets wrong
   uint32_t quitAfter = 0;  // the frame after which the other side quits
+  uint32_t silentAfter = 0;  // the frame after which the other side holds back its input
+  int silentPolls = 0;       // looks for news while it does, up to MaxSilentPolls
+  bool playedOn = false;     // the session ended without the program's end
+  int exitCode = -1;
 };
 
 TEST_F(NetworkPlay, AVersusGameOutOfStepEndsBothSidesAndIsKeptToPlayBack) {
@@ -154,6 +159,7 @@ TEST_F(NetworkPlay, AVersusGameOutOfStepEndsBothSidesAndIsKeptToPlayBack) {
     if (currentScene == SceneVersus && apartFrom == 0) apartFrom = (frame / 60 + 4) * 60;
     return currentScene == SceneVersus ? std::vector<const char*>{} : Choose(VersusItem, frame);
   }));
+  ASSERT_TRUE(playedOn);
   ASSERT_NE(apartFrom, 0u);
   EXPECT_EQ(game->End(), net::SessionEnd::OutOfStep);
   EXPECT_EQ(game->ApartAt(), apartFrom);
@@ -171,7 +177,6 @@ TEST_F(NetworkPlay, AVersusGameOutOfStepEndsBothSidesAndIsKeptToPlayBack) {
   SetUp();
   ASSERT_EQ(InitApplication(), 1);
   headless.host.Queue(platform::Message{platform::MessageKind::Activate, 1});
-  int exitCode = 0;
   RunLoopPass(exitCode);
   Playback playback(recording);
   playback.Begin();
@@ -195,6 +200,7 @@ TEST_F(NetworkPlay, ASoloGameOfASessionIsKeptButSetsNoBest) {
     }
     return played ? std::vector<const char*>{} : Choose(SoloItem, frame);
   }));
+  ASSERT_TRUE(playedOn);
   EXPECT_EQ(game->End(), net::SessionEnd::PeerQuit);
   EXPECT_EQ(sceneAtEnd, SceneTitle);
   Recording recording;
@@ -205,3 +211,15 @@ TEST_F(NetworkPlay, ASoloGameOfASessionIsKeptButSetsNoBest) {
 }
 
 }  // namespace
+
+TEST_F(NetworkPlay, WhileTheOtherSideIsLateEscapeStillEndsTheProgram) {
+  silentAfter = 100;
+  ASSERT_NO_FATAL_FAILURE(PlayUntilEnded([this](uint32_t) {
+    if (silentPolls == 50) headless.host.Queue(platform::Message{platform::MessageKind::EscapeKey, 0});
+    return std::vector<const char*>{};
+  }));
+  EXPECT_FALSE(playedOn);
+  EXPECT_EQ(exitCode, 0);
+  EXPECT_LT(silentPolls, MaxSilentPolls) << "the window answered only once the other side went on";
+  EXPECT_EQ(other->End(), net::SessionEnd::PeerQuit);
+}
