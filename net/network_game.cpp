@@ -145,8 +145,8 @@ int RunNetworkGame(SessionRequest request, int inputDelay, GameRecordings& recor
     return exitCode;
   }
   const SessionEnd end = session->End();
-  messages << "kerzonk: " << session->EndText()
-           << (end == SessionEnd::OutOfStep ? "; the game so far is kept in the replays folder" : "") << '\n';
+  const char* kept = end == SessionEnd::OutOfStep ? "; the game under way, if any, is kept in the replays folder" : "";
+  messages << "kerzonk: " << session->EndText() << kept << '\n';
   session->Close(GoodbyeMs);
   session.reset();
   for (int frame = 0; frame < NoticeFrames; ++frame) {

@@ -196,7 +196,8 @@ TEST_F(NetworkPlay, ASoloGameOfASessionIsKeptButSetsNoBest) {
     played = played || currentScene == SceneSolo;
     if (quitAfter == 0 && ((played && currentScene == SceneTitle) || frame > 30000)) quitAfter = frame + 30;
     if (currentScene == SceneSolo) {
-      return playerPhase[0] == PhaseGameOver ? std::vector<const char*>{} : moves[((frame * 1103515245u + 12345u) >> 16) % 13];
+      if (playerPhase[0] == PhaseGameOver) return std::vector<const char*>{};
+      return moves[((frame * 1103515245u + 12345u) >> 16) % 13];
     }
     return played ? std::vector<const char*>{} : Choose(SoloItem, frame);
   }));
