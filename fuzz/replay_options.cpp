@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "fuzz/require.h"
-#include "tools/replay/virtual_time.h"
+#include "shell/clock.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::vector<std::string> words(1, "kerzonk-replay");

@@ -107,7 +107,7 @@ MutePresses TakeMutePresses() {
   return presses;
 }
 
-void ResetInputState() {
+void ResetInputValues() {
   keyDirections = 0;
   keyButton = ButtonNone;
   joyDirections = 0;
@@ -116,5 +116,9 @@ void ResetInputState() {
   pauseWasHeld = false;
   muteMusicWasHeld = false;
   muteEffectsWasHeld = false;
+}
+
+void ResetInputState() {
+  ResetInputValues();
   keyBindings = DefaultKeyBindings();
 }

@@ -47,4 +47,6 @@ struct MutePresses {
 MutePresses TakeMutePresses();
 
 // Puts the input values and the memory of held keys back to their program-start value.
+void ResetInputValues();
+// The same, and the key bindings back to their defaults.
 void ResetInputState();

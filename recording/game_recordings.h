@@ -18,6 +18,10 @@ class GameRecordings {
   GameRecordings(const GameRecordings&) = delete;
   GameRecordings& operator=(const GameRecordings&) = delete;
 
+  // Keeps the game under way now, cut short where it stands (a network
+  // session that ended in the middle of it).
+  void KeepGameUnderWay() { recorder_.FinishCutShort(); }
+
  private:
   void Keep(FinishedGame&& game);
 

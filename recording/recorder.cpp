@@ -123,6 +123,8 @@ void Recorder::EndGame(bool endedOnTitle) {
   Recording& game = finished.recording;
   // A game cut short has no frame after its last.
   if (game.inputs.back().frame > game.frames) game.inputs.pop_back();
-  finished.setBestScore = endedOnTitle && game.mode == GameMode::Solo && bestScoreAtStart_ < game.finalScore;
+  // A game played where the best score is not kept (a network session) sets no best.
+  finished.setBestScore = endedOnTitle && game.mode == GameMode::Solo && bestScoreFileInUse &&
+                          bestScoreAtStart_ < game.finalScore;
   sink_(std::move(finished));
 }

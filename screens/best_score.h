@@ -6,8 +6,9 @@
 #include <vector>
 
 extern int bestScore;
-// False while a recorded game is played back: the file is then neither read
-// nor written, and bestScore keeps the value the recording gave it.
+// False while a recorded game is played back or a network session runs: the
+// file is then neither read nor written, and bestScore keeps the value the
+// recording or the session gave it.
 extern bool bestScoreFileInUse;
 
 // Reads the file into bestScore; a missing file leaves it as it is.

@@ -38,10 +38,16 @@ constexpr Rect IntroCaption2{0, 298, 236, 372};
 constexpr Rect GameOverCaption{0, 142, 359, 221};
 constexpr Rect SoloSidePanel{576, 0, 640, 480};
 
-// Picture 2: the fixed backdrop tile, the versus panel and the pause caption.
+// Picture 2: the fixed backdrop tile, the versus panel, the pause caption,
+// the captions while a network game is set up and the notices when one ends.
 constexpr Rect BackdropFixedTile{98, 1, 226, 121};
 constexpr Rect VersusSidePanel{0, 0, 64, 480};
 constexpr Rect PauseCaption{240, 0, 448, 64};
+constexpr Rect WaitingCaption{64, 124, 544, 220};
+constexpr Rect ConnectingCaption{64, 224, 544, 320};
+constexpr Rect OpponentLeftNotice{64, 324, 448, 380};
+constexpr Rect ConnectionLostNotice{64, 384, 448, 440};
+constexpr Rect OutOfSyncNotice{240, 65, 624, 121};
 
 constexpr int CellSpriteCount = 76;
 

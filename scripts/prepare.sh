@@ -8,7 +8,7 @@ PACKAGES=(
   clang libclang-rt-14-dev
   g++ cmake pkg-config
   libsdl2-dev libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont libinih-dev
-  libpng-dev libcli11-dev
+  libpng-dev libcli11-dev libenet-dev
   libgtest-dev libbenchmark-dev
   libcli11-dev
   xvfb xauth xdotool x11-utils imagemagick sox

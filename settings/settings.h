@@ -1,5 +1,6 @@
 // The player's settings file, kerzonk.ini in the per-user config folder:
-// keys, full screen or window, scaling, volumes and mute switches.
+// keys, full screen or window, scaling, volumes and mute switches, the
+// network port and input delay.
 #pragma once
 
 #include <iosfwd>
@@ -8,6 +9,7 @@
 
 #include "audio/volume.h"
 #include "input/key_bindings.h"
+#include "net/defaults.h"
 #include "platform/platform.h"
 
 struct Settings {
@@ -17,6 +19,8 @@ struct Settings {
   int effectsVolume = FullVolume;
   bool musicMuted = false;
   bool effectsMuted = false;
+  int networkPort = net::DefaultPort;      // for --host and --join
+  int inputDelay = net::DefaultInputDelay;  // frames, in a network session
 };
 
 // The settings file's path; empty when there is no per-user config folder.

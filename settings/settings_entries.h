@@ -8,6 +8,7 @@ namespace settings_file {
 constexpr const char* DisplaySection = "display";
 constexpr const char* SoundSection = "sound";
 constexpr const char* PlayerSections[2] = {"player1", "player2"};
+constexpr const char* NetworkSection = "network";
 
 constexpr const char* FullScreenEntry = "full_screen";
 constexpr const char* ScalingEntry = "scaling";
@@ -17,6 +18,8 @@ constexpr const char* MusicMutedEntry = "music_muted";
 constexpr const char* EffectsMutedEntry = "effects_muted";
 constexpr const char* MuteMusicKeyEntry = "mute_music_key";
 constexpr const char* MuteEffectsKeyEntry = "mute_effects_key";
+constexpr const char* PortEntry = "port";
+constexpr const char* InputDelayEntry = "input_delay";
 
 constexpr const char* ScalingWords[2] = {"integer", "fit"};  // by platform::Scaling
 

@@ -37,17 +37,18 @@ bool ParseYesNo(const std::string& value, bool& out) {
   return true;
 }
 
-bool ParseVolume(const std::string& value, int& out) {
+bool ParseWholeNumber(const std::string& value, int lowest, int highest, int& out) {
   int number = 0;
   const char* end = value.data() + value.size();
   const auto [rest, fault] = std::from_chars(value.data(), end, number);
-  if (fault != std::errc() || rest != end || number < 0 || number > FullVolume) return false;
+  if (fault != std::errc() || rest != end || number < lowest || number > highest) return false;
   out = number;
   return true;
 }
 
 bool IsKnownSection(const std::string& name) {
-  return name == DisplaySection || name == SoundSection || name == PlayerSections[0] || name == PlayerSections[1];
+  return name == DisplaySection || name == SoundSection || name == PlayerSections[0] || name == PlayerSections[1] ||
+         name == NetworkSection;
 }
 
 class SettingsReader {
@@ -87,6 +88,8 @@ class SettingsReader {
       SoundEntry(name, value);
     } else if (section == PlayerSections[0] || section == PlayerSections[1]) {
       PlayerEntry(section == PlayerSections[0] ? 0 : 1, name, value);
+    } else if (section == NetworkSection) {
+      NetworkEntry(name, value);
     } else if (section.empty()) {
       Problem("\"" + name + "\" stands before any [section]");
     }
@@ -144,8 +147,11 @@ class SettingsReader {
     }
   }
 
-  void Volume(const std::string& name, const std::string& value, int& volume) {
-    if (!ParseVolume(value, volume)) BadValue(name + " is a whole number from 0 to 100, not \"" + value + "\"");
+  void WholeNumber(const std::string& name, const std::string& value, int lowest, int highest, int& number) {
+    if (!ParseWholeNumber(value, lowest, highest, number)) {
+      BadValue(name + " is a whole number from " + std::to_string(lowest) + " to " + std::to_string(highest) +
+               ", not \"" + value + "\"");
+    }
   }
 
   void YesNo(const std::string& name, const std::string& value, bool& flag) {
@@ -159,9 +165,9 @@ class SettingsReader {
 
   void SoundEntry(const std::string& name, const std::string& value) {
     if (name == MusicVolumeEntry) {
-      Volume(name, value, settings_.musicVolume);
+      WholeNumber(name, value, 0, FullVolume, settings_.musicVolume);
     } else if (name == EffectsVolumeEntry) {
-      Volume(name, value, settings_.effectsVolume);
+      WholeNumber(name, value, 0, FullVolume, settings_.effectsVolume);
     } else if (name == MusicMutedEntry) {
       YesNo(name, value, settings_.musicMuted);
     } else if (name == EffectsMutedEntry) {
@@ -172,6 +178,16 @@ class SettingsReader {
       Keys(name, value, settings_.keys.muteEffects);
     } else {
       Unknown(name, SoundSection);
+    }
+  }
+
+  void NetworkEntry(const std::string& name, const std::string& value) {
+    if (name == PortEntry) {
+      WholeNumber(name, value, 1, 65535, settings_.networkPort);
+    } else if (name == InputDelayEntry) {
+      WholeNumber(name, value, net::MinInputDelay, net::MaxInputDelay, settings_.inputDelay);
+    } else {
+      Unknown(name, NetworkSection);
     }
   }
 

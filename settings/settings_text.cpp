@@ -145,5 +145,13 @@ std::string DefaultSettingsText() {
       Entry(text, ActionEntries[action].name, KeyListText(defaults.keys.players[player].action[action]));
     }
   }
+  text += "\n[";
+  text += NetworkSection;
+  text += "]\n";
+  Comment(text, "The UDP port of kerzonk --host, and of kerzonk --join when the host's address names none.");
+  Entry(text, PortEntry, std::to_string(defaults.networkPort));
+  Comment(text, "Frames (of 16 ms) between pressing a key and its effect in a network game, 1 to 10;");
+  Comment(text, "more smooths out a slow connection. The command line's --delay wins over this.");
+  Entry(text, InputDelayEntry, std::to_string(defaults.inputDelay));
   return text;
 }

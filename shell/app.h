@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "platform/platform.h"
 
@@ -18,8 +19,14 @@ int InitApplication();
 // Runs until a quit message; returns its exit code.
 int RunFrameLoop();
 void MainWindowProc(const platform::Message& message);
+// Lets go of the music, the sounds and the display.
+void ReleaseAll();
 // One pass of the frame loop; false once the quit message has been taken.
 bool RunLoopPass(int& exitCode);
+// While the window is inactive a pass waits for the next message, or calls
+// the function set here instead (a network game keeps its link alive); an
+// empty function sets the waiting back.
+void SetInactiveWait(std::function<void()> wait);
 // The whole run on the installed platform: start-up, then the loop. Returns
 // the process exit code, StartupFailedExitCode when start-up failed.
 int RunApplication();

@@ -1,3 +1,5 @@
+#include <utility>
+
 #include "audio/music.h"
 #include "audio/sound.h"
 #include "audio/volume.h"
@@ -19,11 +21,7 @@ int framesPerPass = 1;
 
 namespace {
 
-void ReleaseAll() {
-  ReleaseMusic(MusicSegmentCount);
-  ReleaseSound(EffectCount);
-  ReleaseDisplay(PictureCount);
-}
+std::function<void()> inactiveWait;
 
 // After a reactivation: bring back the display and reload the lost pictures.
 void RestoreSurfaces() {
@@ -80,6 +78,14 @@ void MainWindowProc(const platform::Message& message) {
   }
 }
 
+void ReleaseAll() {
+  ReleaseMusic(MusicSegmentCount);
+  ReleaseSound(EffectCount);
+  ReleaseDisplay(PictureCount);
+}
+
+void SetInactiveWait(std::function<void()> wait) { inactiveWait = std::move(wait); }
+
 bool RunLoopPass(int& exitCode) {
   StartFrameClock(FramesPerSecond);
   platform::Message message;
@@ -93,6 +99,8 @@ bool RunLoopPass(int& exitCode) {
   }
   if (appActive == 1) {
     RunFrame();
+  } else if (inactiveWait) {
+    inactiveWait();
   } else {
     platform::host().WaitMessage();
   }

@@ -10,9 +10,12 @@ uint32_t hiddenTicks = 0;  // the length of all pauses so far
 uint32_t stoppedAt = 0;
 bool stopped = false;
 LogicClockSource source;
+std::function<uint32_t()> machineTicks;
 LogicClockObserver observer;
 
-uint32_t MachineTicks() { return (stopped ? stoppedAt : platform::host().Ticks()) - hiddenTicks; }
+uint32_t HostTicks() { return machineTicks ? machineTicks() : platform::host().Ticks(); }
+
+uint32_t MachineTicks() { return (stopped ? stoppedAt : HostTicks()) - hiddenTicks; }
 
 }  // namespace
 
@@ -30,13 +33,13 @@ int64_t LogicCalendarSeconds() {
 
 void StopLogicClock() {
   if (stopped) return;
-  stoppedAt = platform::host().Ticks();
+  stoppedAt = HostTicks();
   stopped = true;
 }
 
 void StartLogicClock() {
   if (!stopped) return;
-  hiddenTicks += platform::host().Ticks() - stoppedAt;
+  hiddenTicks += HostTicks() - stoppedAt;
   stopped = false;
 }
 
@@ -49,3 +52,5 @@ void ResetLogicClock() {
 void SetLogicClockSource(LogicClockSource newSource) { source = std::move(newSource); }
 
 void SetLogicClockObserver(LogicClockObserver newObserver) { observer = std::move(newObserver); }
+
+void SetLogicClockMachineTicks(std::function<uint32_t()> ticks) { machineTicks = std::move(ticks); }

@@ -24,6 +24,10 @@ struct LogicClockSource {
   std::function<int64_t()> calendarSeconds;
 };
 void SetLogicClockSource(LogicClockSource source);
+// Or only the machine's tick is given (a lockstep session's frame clock),
+// from which pauses are hidden as from the machine's own; an empty function
+// gives the machine's tick again.
+void SetLogicClockMachineTicks(std::function<uint32_t()> ticks);
 
 // An observer (a recorder) is shown every value handed to the rules, in order.
 enum class LogicClockValue : uint8_t { Ticks, CalendarSeconds };

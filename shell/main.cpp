@@ -1,9 +1,11 @@
 // The game: reads its command line and the player's settings, finds its data
-// folder and runs there, recording every game; or plays a recorded game.
+// folder and runs there, recording every game; or plays a recorded game;
+// or plays over the network.
 #include <iostream>
 
 #include "launch/data_folder.h"
 #include "launch/options.h"
+#include "net/network_game.h"
 #include "platform/sdl/sdl_backend.h"
 #include "recording/game_recordings.h"
 #include "recording/replay_folder.h"
@@ -33,5 +35,13 @@ int main(int argc, char** argv) {
   }
   platform::InstallSdlBackend(backend);
   GameRecordings recordings(ReplaysFolder(), std::cerr);
+  if (options.network != launch::NetworkRole::None) {
+    net::SessionRequest request;
+    request.role = options.network == launch::NetworkRole::Host ? net::Role::Host : net::Role::Joiner;
+    request.peerHost = options.peerHost;
+    request.port = options.port.value_or(static_cast<uint16_t>(settings.networkPort));
+    return net::RunNetworkGame(request, options.inputDelay.value_or(settings.inputDelay), recordings,
+                               std::cerr);
+  }
   return RunApplication();
 }

@@ -4,3 +4,8 @@
 #pragma once
 
 void ResetGameState();
+
+// Takes the game back to where it stands after start-up, the title before
+// its first frame with the title music starting afresh, keeping the
+// display, pictures, sound, music, settings and key bindings.
+void RestartGame();

@@ -50,6 +50,27 @@ TEST(LaunchOptions, WindowAndFullScreenTheLastOneCountsAndDataTakesAFolder) {
   EXPECT_EQ(Parse({"--watch", "games/a.kzr"}).options.watchFile, (std::filesystem::current_path() / "games/a.kzr").string());
 }
 
+TEST(LaunchOptions, HostJoinAndDelayChooseANetworkGame) {
+  EXPECT_EQ(Parse({}).options.network, launch::NetworkRole::None);
+  const Outcome host = Parse({"--host", "--window"});
+  EXPECT_FALSE(host.exitCode.has_value()) << host.err;
+  EXPECT_EQ(host.options.network, launch::NetworkRole::Host);
+  EXPECT_FALSE(host.options.port.has_value());
+  EXPECT_EQ(host.options.startInWindow, true);
+  EXPECT_EQ(Parse({"--host", "9000"}).options.port, 9000);
+  EXPECT_EQ(Parse({"--host=0"}).options.port, 0);
+
+  const Outcome join = Parse({"--join", "example.org", "--delay", "10"});
+  EXPECT_FALSE(join.exitCode.has_value()) << join.err;
+  EXPECT_EQ(join.options.network, launch::NetworkRole::Join);
+  EXPECT_EQ(join.options.peerHost, "example.org");
+  EXPECT_FALSE(join.options.port.has_value());
+  EXPECT_EQ(join.options.inputDelay, 10);
+  const Outcome joinPort = Parse({"--join=192.168.1.20:7000"});
+  EXPECT_EQ(joinPort.options.peerHost, "192.168.1.20");
+  EXPECT_EQ(joinPort.options.port, 7000);
+}
+
 TEST(LaunchOptions, VersionIsOneLineAndHelpNamesEveryOption) {
   const Outcome version = Parse({"--version"});
   EXPECT_EQ(version.exitCode, 0);
@@ -58,14 +79,16 @@ TEST(LaunchOptions, VersionIsOneLineAndHelpNamesEveryOption) {
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_EQ(help.err, "");
   for (const char* word : {"Usage: kerzonk", "--version", "--window", "--fullscreen", "--data DIR", "--watch FILE", "scor",
-                           "replays"}) {
+                           "replays", "--host [PORT]", "--join HOST[:PORT]", "--delay N", "7641"}) {
     EXPECT_NE(help.out.find(word), std::string::npos) << word;
   }
 }
 
 TEST(LaunchOptions, BadCommandLinesGiveTheReasonAndTheUsageOnTheErrorStream) {
   const std::vector<std::vector<std::string>> bad = {
-      {"--bogus"}, {"--data"}, {"--data", "/no/such/folder"}, {"extra"}, {"--window=yes"}, {"-x"}};
+      {"--bogus"}, {"--data"}, {"--data", "/no/such/folder"}, {"extra"}, {"--window=yes"}, {"-x"},
+      {"--host", "65536"}, {"--host", "x"}, {"--host", "--join", "a"}, {"--join"}, {"--join", ":7641"},
+      {"--join", "a:0"}, {"--join", "a:"}, {"--delay", "3"}, {"--host", "--delay", "0"}, {"--join", "a", "--delay", "11"}};
   for (const auto& arguments : bad) {
     const Outcome outcome = Parse(arguments);
     EXPECT_EQ(outcome.exitCode, launch::ExitUsage) << arguments[0];

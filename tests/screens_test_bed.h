@@ -37,6 +37,7 @@ constexpr uint8_t GameOverCaptionIndex = 164;
 constexpr uint8_t SoloPanelIndex = 165;
 constexpr uint8_t VersusPanelIndex = 166;
 constexpr uint8_t PauseCaptionIndex = 167;
+constexpr uint8_t NetworkCaptionIndex(int n) { return static_cast<uint8_t>(168 + n); }  // by NetworkCaption
 constexpr uint8_t ClearBackground = 7;
 
 inline void Fill(Surface& surface, const Rect& r, uint8_t value) {
@@ -94,6 +95,9 @@ struct ScreensTestBed {
     Fill(panel, layout::BackdropFixedTile, BackdropFixedIndex);
     Fill(panel, layout::VersusSidePanel, VersusPanelIndex);
     Fill(panel, layout::PauseCaption, PauseCaptionIndex);
+    const Rect networkCaptions[] = {layout::WaitingCaption, layout::ConnectingCaption, layout::OpponentLeftNotice,
+                                    layout::ConnectionLostNotice, layout::OutOfSyncNotice};
+    for (int n = 0; n < 5; ++n) Fill(panel, networkCaptions[n], NetworkCaptionIndex(n));
     // The moving tile is half key colour so the fixed layer shows through.
     Fill(sprites, Rect{layout::BackdropMovingTile.left, layout::BackdropMovingTile.top,
                        layout::BackdropMovingTile.left + 64, layout::BackdropMovingTile.bottom},

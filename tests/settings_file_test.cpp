@@ -28,6 +28,8 @@ void ExpectDefaults(const Settings& s) {
   EXPECT_EQ(s.effectsVolume, 100);
   EXPECT_FALSE(s.musicMuted);
   EXPECT_FALSE(s.effectsMuted);
+  EXPECT_EQ(s.networkPort, 7641);
+  EXPECT_EQ(s.inputDelay, 3);
   for (int player = 0; player < 2; ++player) {
     EXPECT_EQ(s.keys.players[player].action, defaults.keys.players[player].action) << player;
   }
@@ -40,7 +42,8 @@ TEST(SettingsText, DefaultFileHoldsEveryEntryCommentedOut) {
   EXPECT_TRUE(problems.empty());
   for (const char* line : {"# full_screen = yes", "# scaling = integer", "# music_volume = 100",
                            "# effects_muted = no", "# mute_music_key = M", "# left = Left", "# pause = P, Pause",
-                           "# left = A", "# step_forward = E", "# pause =\n"}) {
+                           "# left = A", "# step_forward = E", "# pause =\n", "# port = 7641",
+                           "# input_delay = 3"}) {
     EXPECT_NE(text.find(line), std::string::npos) << line;
   }
   // Taking every # off an entry gives the same settings.
@@ -61,7 +64,8 @@ TEST(SettingsText, EveryEntryIsRead) {
       "[sound]\nmusic_volume = 0\neffects_volume = 35 ; quieter\nmusic_muted = yes\neffects_muted = on\n"
       "mute_music_key = F9\nmute_effects_key = F10, F11\n"
       "[player1]\nleft = J\nright = L\ndown = K\nup = I\nstep_back = Space\nstep_forward = Right Shift\npause =\n"
-      "[player2]\n  left = Keypad 4\nstep_back = \n",
+      "[player2]\n  left = Keypad 4\nstep_back = \n"
+      "[network]\nport = 65535\ninput_delay = 10\n",
       problems);
   EXPECT_TRUE(problems.empty()) << problems.front();
   EXPECT_FALSE(s.screen.fullScreen);
@@ -78,6 +82,8 @@ TEST(SettingsText, EveryEntryIsRead) {
   const PlayerKeys& two = s.keys.players[1];
   EXPECT_EQ(two.action[ActionLeft], KeyList{KeyNamed("Keypad 4")});
   EXPECT_EQ(two.action[ActionRight], KeyList{KeyNamed("D")}) << "entries not given keep their default";
+  EXPECT_EQ(s.networkPort, 65535);
+  EXPECT_EQ(s.inputDelay, 10);
 }
 
 TEST(SettingsText, EachBadLineIsReportedOnceAndItsEntryKeepsItsDefault) {
@@ -101,7 +107,10 @@ TEST(SettingsText, EachBadLineIsReportedOnceAndItsEntryKeepsItsDefault) {
       "left = A\n"                  // 16: in an unknown section, passed over silently
       "[player2]\n"
       "left = " + std::string(300, 'x') + "\n"  // 18
-      "up = I\n",
+      "up = I\n"
+      "[network]\n"
+      "port = 0\n"                  // 21
+      "input_delay = 11\n",         // 22
       problems);
   const std::vector<std::string> expected = {
       "k.ini:1: \"volume\" stands before any [section]",
@@ -117,6 +126,8 @@ TEST(SettingsText, EachBadLineIsReportedOnceAndItsEntryKeepsItsDefault) {
       "k.ini:14: not a setting: expected \"name = value\", \"[section]\" or a comment",
       "k.ini:15: unknown section [extra]; its entries are passed over",
       "k.ini:18: the line is longer than 197 characters",
+      "k.ini:21: port is a whole number from 1 to 65535, not \"0\"; the entry keeps its default",
+      "k.ini:22: input_delay is a whole number from 1 to 10, not \"11\"; the entry keeps its default",
   };
   EXPECT_EQ(problems, expected);
   EXPECT_TRUE(s.screen.fullScreen);
@@ -125,6 +136,8 @@ TEST(SettingsText, EachBadLineIsReportedOnceAndItsEntryKeepsItsDefault) {
   EXPECT_EQ(s.keys.players[0].action, Settings{}.keys.players[0].action);
   EXPECT_EQ(s.keys.players[1].action[ActionLeft], KeyList{KeyNamed("A")});
   EXPECT_EQ(s.keys.players[1].action[ActionUp], KeyList{KeyNamed("I")}) << "the lines after a bad one are read";
+  EXPECT_EQ(s.networkPort, 7641);
+  EXPECT_EQ(s.inputDelay, 3);
 }
 
 TEST(SettingsText, SetEntryChangesOneLineAndKeepsTheRest) {

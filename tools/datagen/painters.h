@@ -18,3 +18,5 @@ void PaintSpeedScreen(Canvas& picture0);              // the screen picture and 
 // Painted once the shared palette is made: its colours are taken from that
 // palette, so the other sprites keep theirs.
 void PaintPauseCaption(Canvas& picture2);
+// The captions while a network game is set up, and the notices when one ends.
+void PaintNetworkCaptions(Canvas& picture2);

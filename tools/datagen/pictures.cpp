@@ -38,6 +38,7 @@ GeneratedPictures MakePictures() {
   GeneratedPictures out;
   out.palette = BuildSharedPalette({&picture0, &picture1, &picture2});
   PaintPauseCaption(picture2);
+  PaintNetworkCaptions(picture2);
   out.pictures = {ToIndexed(picture0, out.palette), ToIndexed(picture1, out.palette),
                   ToIndexed(picture2, out.palette)};
   return out;

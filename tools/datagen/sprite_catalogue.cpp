@@ -29,8 +29,10 @@ std::vector<SpriteEntry> SpritesOf(int picture) {
                                      {layout::SoloSidePanel, Solid}});
       break;
     default:
-      sprites = {{layout::BackdropFixedTile, Solid}, {layout::VersusSidePanel, Solid},
-                 {layout::PauseCaption, Shape}};
+      sprites = {{layout::BackdropFixedTile, Solid},    {layout::VersusSidePanel, Solid},
+                 {layout::PauseCaption, Shape},         {layout::WaitingCaption, Shape},
+                 {layout::ConnectingCaption, Shape},    {layout::OpponentLeftNotice, Shape},
+                 {layout::ConnectionLostNotice, Shape}, {layout::OutOfSyncNotice, Shape}};
       break;
   }
   return sprites;

@@ -1,7 +1,7 @@
 #include "tools/replay/event_log.h"
 
+#include "shell/clock.h"
 #include "shell/scenes.h"
-#include "tools/replay/virtual_time.h"
 
 namespace {
 

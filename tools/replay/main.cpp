@@ -28,7 +28,8 @@ int main(int argc, char** argv) {
   RunInput input;
   std::string error;
   if (!ParseReplayOptions(argc, argv, options, error) || !ReadRunInput(options.inputPath, input, error) ||
-      !SettleFrames(options, input.recording ? input.recording->frames : 0, error)) {
+      !SettleFrames(options, input.recording ? input.recording->frames : 0, error) ||
+      !FitsTheSession(options.peer != PeerRole::None, input, error)) {
     std::cerr << "kerzonk-replay: " << error << '\n' << ReplayUsage;
     return ExitUsage;
   }

@@ -3,12 +3,15 @@
 #include <charconv>
 #include <limits>
 
-#include "tools/replay/virtual_time.h"
+#include "net/address.h"
+#include "net/defaults.h"
+#include "shell/clock.h"
 
 const char* const ReplayUsage =
     "usage: kerzonk-replay --frames N [--data DIR] [--time T] [--input SCRIPT]\n"
     "                      [--shot F:FILE.png]... [--state F:FILE.json]...\n"
     "                      [--states FILE.jsonl] [--log FILE] [--record FILE]\n"
+    "                      [--host PORT | --join HOST:PORT] [--delay N]\n"
     "       kerzonk-replay --input RECORDING [--data DIR] [--shot F:FILE.png]...\n"
     "                      [--state F:FILE.json]... [--states FILE.jsonl] [--log FILE]\n";
 
@@ -73,6 +76,20 @@ bool ParseReplayOptions(int argc, const char* const* argv, ReplayOptions& option
       options.logPath = value;
     } else if (name == "--record") {
       options.recordPath = value;
+    } else if (name == "--host") {
+      options.peer = PeerRole::Host;
+      valid = net::ParsePort(value, false, options.port);
+    } else if (name == "--join") {
+      net::PeerAddress address;
+      std::string why;
+      options.peer = PeerRole::Joiner;
+      valid = net::ParsePeerAddress(value, address, why);
+      options.peerHost = address.host;
+      options.port = address.port.value_or(net::DefaultPort);
+    } else if (name == "--delay") {
+      valid = ParseNumber(value, options.inputDelay) && options.inputDelay >= net::MinInputDelay &&
+              options.inputDelay <= net::MaxInputDelay;
+      options.delayGiven = true;
     } else {
       error = "unknown option \"" + name + "\"";
       return false;
@@ -92,9 +109,21 @@ bool SettleFrames(ReplayOptions& options, uint32_t recordedFrames, std::string& 
       error = std::string(given) + " cannot be given with a recording, which holds its own frames and clocks";
       return false;
     }
+    if (options.peer != PeerRole::None) {
+      error = "a recording cannot be played in a network session";
+      return false;
+    }
     options.frames = recordedFrames;
   } else if (options.frames == 0) {
     error = "--frames is required";
+    return false;
+  }
+  if (options.peer == PeerRole::Joiner && options.timeGiven) {
+    error = "--time cannot be given with --join: the host's time counts";
+    return false;
+  }
+  if (options.peer == PeerRole::None && options.delayGiven) {
+    error = "--delay needs --host or --join";
     return false;
   }
   if (!WithinBounds(options, error)) return false;

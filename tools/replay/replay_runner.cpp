@@ -2,15 +2,18 @@
 
 #include <fstream>
 #include <map>
+#include <optional>
 
 #include "audio/music.h"
 #include "audio/sound.h"
+#include "input/input.h"
 #include "platform/headless/headless.h"
 #include "shell/app.h"
+#include "shell/clock.h"
 #include "tools/replay/event_log.h"
+#include "tools/replay/replay_peer.h"
 #include "tools/replay/screenshot.h"
 #include "tools/replay/state_json.h"
-#include "tools/replay/virtual_time.h"
 #include "video/display.h"
 #include "video/picture.h"
 
@@ -59,18 +62,25 @@ class Replay {
     while (!machine_.host.messages.empty() && RunLoopPass(exitCode)) {
     }
     log_.Collect(0);
+    if (options_.peer != PeerRole::None && !JoinSession(error)) return StartupFailedExitCode;
     if (hooks_.beforeFirstFrame) hooks_.beforeFirstFrame();
     // A failed check ends the run after that frame, its log written all the same.
     uint32_t frame = 1;
     bool checked = true;
     for (; frame <= options_.frames && checked; ++frame) {
-      ApplyHeldInput(input_.HeldAt(frame), machine_.controls);
+      // A peer's sample taken at the end of this frame is for the frame the input delay ahead.
+      ApplyHeldInput(input_.HeldAt(peer_ ? frame + options_.inputDelay : frame), machine_.controls);
       machine_.host.tick = TickOfFrame(frame);
       RunLoopPass(exitCode);
+      if (peer_ && peer_->Ended()) break;
       log_.Collect(frame);
       if (!WriteFrameFiles(frame, error)) return ExitOutputFailed;
       checked = !hooks_.checkFrame || hooks_.checkFrame(frame, error);
     }
+    // A peer ends together with the other side, after the last frame.
+    const bool peerFailed = peer_ && checked && !(frame > options_.frames && peer_->Finish(error));
+    if (peerFailed && error.empty()) error = peer_->EndText();
+    peer_.reset();
     machine_.host.Queue(platform::Message{platform::MessageKind::EscapeKey, 0});
     while (RunLoopPass(exitCode)) {
     }
@@ -79,6 +89,7 @@ class Replay {
     ReleaseDisplay(PictureCount);
     log_.Collect(frame - 1);
     if (!WriteLog(error)) return ExitOutputFailed;
+    if (peerFailed) return StartupFailedExitCode;
     return checked ? exitCode : ExitCheckFailed;
   }
 
@@ -109,6 +120,18 @@ class Replay {
     return true;
   }
 
+  // Connects to the other side and hands it the samples of the first frames.
+  bool JoinSession(std::string& error) {
+    peer_.emplace(options_);
+    if (!peer_->Connect(error)) return false;
+    machine_.host.calendarStart = peer_->CalendarStart();
+    peer_->Begin([this](uint32_t frame) {
+      ApplyHeldInput(input_.HeldAt(frame), machine_.controls);
+      return TakeInputSample();
+    });
+    return true;
+  }
+
   bool WriteLog(std::string& error) {
     return options_.logPath.empty() || WriteText(options_.logPath, log_.Text(), error);
   }
@@ -121,6 +144,7 @@ class Replay {
   std::multimap<uint32_t, std::string> shots_;
   std::multimap<uint32_t, std::string> states_;
   std::ofstream statesFile_;
+  std::optional<ReplayPeer> peer_;
 };
 
 }  // namespace

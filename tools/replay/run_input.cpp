@@ -29,3 +29,9 @@ bool ReadRunInput(const std::string& path, RunInput& input, std::string& error) 
   if (!parsed) error = path + ": " + error;
   return parsed;
 }
+
+bool FitsTheSession(bool inSession, const RunInput& input, std::string& error) {
+  if (!inSession || !input.script.usesJoystick) return true;
+  error = "a network side's script names keys only, not the joystick (j: words)";
+  return false;
+}

@@ -16,3 +16,8 @@ struct RunInput {
 // An empty path is no input at all. On a fault returns false with a
 // message naming the file and, for a fault in it, the line.
 bool ReadRunInput(const std::string& path, RunInput& input, std::string& error);
+
+// A network side's script names keys only: its keys are its own player's
+// controls, and the session makes the joiner's player 2's joystick. False
+// with the reason when the script names the joystick in a session.
+bool FitsTheSession(bool inSession, const RunInput& input, std::string& error);
