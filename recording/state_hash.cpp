@@ -1,11 +1,9 @@
 #include "recording/state_hash.h"
 
+#include "recording/fnv_hash.h"
 #include "recording/state_variables.h"
 
 namespace {
-
-constexpr uint64_t HashStart = 0xcbf29ce484222325ull;
-constexpr uint64_t HashPrime = 0x100000001b3ull;
 
 // Mixes the high bits down so that every bit of the result depends on every element.
 uint64_t Finish(uint64_t hash) {
@@ -22,9 +20,9 @@ uint64_t Finish(uint64_t hash) {
 // machine's byte order; one step per element is a bijection, so two states
 // that differ in a single element always hash differently.
 uint64_t GameStateHash() {
-  uint64_t hash = HashStart;
+  uint64_t hash = FnvStart;
   for (const StateVariable& variable : StateVariables()) {
-    for (size_t i = 0; i < variable.count; ++i) hash = (hash ^ ReadStateElement(variable, i)) * HashPrime;
+    for (size_t i = 0; i < variable.count; ++i) hash = FnvStep(hash, ReadStateElement(variable, i));
   }
   return Finish(hash);
 }
