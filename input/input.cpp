@@ -100,6 +100,16 @@ void ApplyInputSample(const InputSample& sample) {
   if (sample.pauseRequested) TogglePause();
 }
 
+InputSample AppliedInputSample() {
+  InputSample sample;
+  sample.keyDirections = keyDirections;
+  sample.keyButton = keyButton;
+  sample.joyDirections = joyDirections;
+  sample.joyButtons = joyButtons;
+  sample.joystickPresent = joystickPresent;
+  return sample;
+}
+
 MutePresses TakeMutePresses() {
   MutePresses presses;
   presses.music = Pressed(AnyHeld(keyBindings.muteMusic), muteMusicWasHeld);

@@ -38,6 +38,8 @@ struct InputSample {
 InputSample TakeInputSample();
 // Sets the five input values; a pause request stops or resumes a game.
 void ApplyInputSample(const InputSample& sample);
+// The five input values now, as a sample without a pause request.
+InputSample AppliedInputSample();
 
 // The mute keys that went down since the last call; they act on this machine only.
 struct MutePresses {

@@ -18,16 +18,6 @@ constexpr size_t MaxRecordedBytes = 64u << 20;
 
 bool InGameScene() { return currentScene == SceneSolo || currentScene == SceneVersus; }
 
-InputSample AppliedInput() {
-  InputSample sample;
-  sample.keyDirections = keyDirections;
-  sample.keyButton = keyButton;
-  sample.joyDirections = joyDirections;
-  sample.joyButtons = joyButtons;
-  sample.joystickPresent = joystickPresent;
-  return sample;
-}
-
 size_t RecordedBytes(const Recording& recording) {
   return recording.ticks.size() * sizeof(uint32_t) + recording.calendarSeconds.size() * sizeof(int64_t) +
          recording.inputs.size() * sizeof(RecordedInput) + recording.marks.size();
@@ -43,7 +33,7 @@ Recorder::Recorder(std::string gameVersion, uint64_t dataChecksum, StateImage pr
       messages_(messages),
       sink_(std::move(sink)) {
   titleBefore_ = currentScene == SceneTitle;
-  if (titleBefore_) TakeTitleSnapshot(AppliedInput());
+  if (titleBefore_) TakeTitleSnapshot(AppliedInputSample());
   SetInputSampleObserver([this](const InputSample& sample) { EndOfFrame(sample); });
   SetLogicClockObserver([this](LogicClockValue kind, int64_t value) { ClockValue(kind, value); });
 }
