@@ -20,8 +20,8 @@ bool HoldsData(const fs::path& folder) {
 
 fs::path InstalledFolder(const fs::path& programFolder) {
   const fs::path prefix = programFolder.parent_path();
-  if (programFolder.filename() == "games") return prefix / "share" / "games" / "kerzonk";
-  return prefix / "share" / "kerzonk";
+  if (programFolder.filename() == "games") return prefix / "share" / "games" / platform::GameFolderName;
+  return prefix / "share" / platform::GameFolderName;
 }
 
 }  // namespace

@@ -9,8 +9,6 @@ namespace platform {
 
 namespace {
 
-constexpr const char* GameFolderName = "kerzonk";
-
 // The rules ignore a variable that is unset, empty or not an absolute path.
 std::string AbsoluteVariable(const char* name) {
   const char* value = std::getenv(name);

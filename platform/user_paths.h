@@ -5,6 +5,9 @@
 
 namespace platform {
 
+// The game's folder name in every per-user and installed place.
+constexpr const char* GameFolderName = "kerzonk";
+
 // $XDG_DATA_HOME/kerzonk, else $HOME/.local/share/kerzonk; empty when neither
 // is set to an absolute path.
 std::string UserDataFolder();

@@ -10,7 +10,6 @@ PACKAGES=(
   libsdl2-dev libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont libinih-dev
   libpng-dev libcli11-dev libenet-dev
   libgtest-dev libbenchmark-dev
-  libcli11-dev
   xvfb xauth xdotool x11-utils imagemagick sox
   dpkg-dev file lintian desktop-file-utils appstream man-db
 )

@@ -26,8 +26,8 @@ shot() {
   "$REPLAY" --data "$work/game" --time "$TIME" --frames "$2" --input "$SCRIPTS/$1.txt" --shot "$2:$OUT/$3.png"
 }
 
-shot solo 35 title
+shot solo 4600 title             # the title after the game, its logo at rest
 shot speed_select 100 speed-select
-shot solo 2470 solo-chain        # the second step of a chain flashing
-shot versus 1431 versus-raise    # both raise gauges filled, both wells flashing
+shot solo 2480 solo-chain        # the second step of a chain flashing
+shot versus 2590 versus-raise    # a chain flashing, a raise pending in the gauge
 echo "wrote $(ls "$OUT")"

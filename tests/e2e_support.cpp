@@ -41,7 +41,7 @@ fs::path BuildFolder() { return KERZONK_BUILD_DIR; }
 
 int InstallGame(const fs::path& prefix, const fs::path& outputStem) {
   fs::create_directories(prefix);
-  return Run({KERZONK_CMAKE, "--install", BuildFolder().string(), "--prefix", prefix.string()}, {}, prefix, outputStem);
+  return Run({KERZONK_CMAKE, "--install", BuildFolder().string(), "--component", "game", "--prefix", prefix.string()}, {}, prefix, outputStem);
 }
 
 std::string FindProgram(const std::string& name) {
