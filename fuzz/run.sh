@@ -30,6 +30,7 @@ run_target() {
   local name=$1 work=$folder/work/$1 findings=$folder/findings/$1/ status=0
   local corpora=("$work" "$ROOT/fuzz/corpus/$name")
   if [ -d "$ROOT/fuzz/regressions/$name" ]; then corpora+=("$ROOT/fuzz/regressions/$name"); fi
+  if [ -d "$folder/fuzz/seeds/$name" ]; then corpora+=("$folder/fuzz/seeds/$name"); fi
   mkdir -p "$work" "$findings"
   "$folder/fuzz/fuzz_$name" -max_total_time="$seconds" -rss_limit_mb=2048 -malloc_limit_mb=256 -timeout=5 \
     -print_final_stats=1 -artifact_prefix="$findings" "${corpora[@]}" >"$folder/logs/$name.log" 2>&1 || status=$?

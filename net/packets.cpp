@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "shell/clock.h"
+
 namespace net {
 
 namespace {
@@ -130,8 +132,9 @@ bool ReadBody(Reader& in, Packet& packet, std::string& why) {
     case PacketKind::Refusal:
       if (!ReadPeer(in, packet.peer, otherProtocol, why)) return false;
       if (otherProtocol) return true;
-      if (packet.kind == PacketKind::Welcome && !in.Number(packet.calendarStart)) {
-        return Fault(why, "welcome too short");
+      if (packet.kind == PacketKind::Welcome) {
+        if (!in.Number(packet.calendarStart)) return Fault(why, "welcome too short");
+        if (packet.calendarStart > LatestCalendarStart) return Fault(why, "welcome's calendar start out of range");
       }
       break;
     case PacketKind::Input:

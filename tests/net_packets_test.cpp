@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "net/packets.h"
+#include "shell/clock.h"
 
 namespace {
 
@@ -89,6 +90,18 @@ TEST(NetPackets, SizesAndKindsAreChecked) {
   std::vector<uint8_t> longer = input;
   longer.push_back(0);
   EXPECT_NE(FaultOf(longer).find("too long"), std::string::npos);
+}
+
+TEST(NetPackets, AWelcomeCalendarPastTheLatestStartIsRefused) {
+  Packet welcome;
+  welcome.kind = PacketKind::Welcome;
+  welcome.peer = SomePeer();
+  welcome.calendarStart = LatestCalendarStart;
+  std::string why;
+  EXPECT_EQ(Decoded(net::EncodePacket(welcome), why).calendarStart, LatestCalendarStart);
+  EXPECT_TRUE(why.empty()) << why;
+  welcome.calendarStart = LatestCalendarStart + 1;
+  EXPECT_NE(FaultOf(net::EncodePacket(welcome)).find("calendar start out of range"), std::string::npos);
 }
 
 TEST(NetPackets, InputFieldsOutOfRangeAreRefused) {

@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "shell/file_names.h"
 #include "tests/e2e_support.h"
@@ -147,6 +150,28 @@ TEST(ReplayStartup, AMissingPictureIsLoggedAtFrameZeroAndEndsWithOne) {
                                 {}, out, out / "runner");
   EXPECT_EQ(exitCode, 1);
   EXPECT_EQ(e2e::ReadFile(out / "events.log"), "0 notice \"お知らせ\" \"ビットマップのロードに失敗しました。\"\n");
+}
+
+// Options the runner cannot honour end it with 2 and a message before any
+// frame runs; --help prints the usage and ends with 0.
+TEST(ReplayStartup, OptionsOutOfBoundsEndWithTwoAndHelpWithZero) {
+  e2e::ScratchFolder scratch;
+  const std::string runner = (e2e::BuiltGameFolder() / "kerzonk-replay").string();
+  const fs::path out = scratch.Path();
+  const std::vector<std::pair<std::vector<std::string>, std::string>> faults = {
+      {{"--frames", "4294967295"}, "--frames is at most 100000000"},
+      {{"--frames", "100", "--time", "9223372036854775807"}, "runs past the calendar's end"},
+      {{"--time", "9223372036854775807"}, "--frames is required"},
+      {{"--frames", "5", "--speed", "2"}, "unknown option"},
+  };
+  for (const auto& [arguments, message] : faults) {
+    std::vector<std::string> argv = {runner, "--data", e2e::BuiltGameFolder().string()};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    EXPECT_EQ(e2e::Run(argv, {}, out, out / "runner", 10000), 2) << message;
+    EXPECT_NE(e2e::ReadFile(out / "runner.err").find(message), std::string::npos) << e2e::ReadFile(out / "runner.err");
+  }
+  EXPECT_EQ(e2e::Run({runner, "--help"}, {}, out, out / "help", 10000), 0);
+  EXPECT_EQ(e2e::ReadFile(out / "help.out").rfind("usage: kerzonk-replay", 0), 0u) << e2e::ReadFile(out / "help.out");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <SDL_mixer.h>
+#include <sys/stat.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -89,7 +90,9 @@ TEST_F(SdlMusic, WithoutASoundDeviceThereIsNoOutput) {
 }
 
 TEST_F(SdlMusic, NoSoundFontLeavesTheEffectsRunning) {
-  setenv("SDL_SOUNDFONTS", "/nonexistent/a.sf2:/nonexistent/b.sf2", 1);
+  // A FIFO in the list is passed over, not waited on for a writer.
+  ASSERT_EQ(mkfifo("fifo.sf2", 0600), 0);
+  setenv("SDL_SOUNDFONTS", ("/nonexistent/a.sf2:" + (scratch.Path() / "fifo.sf2").string()).c_str(), 1);
   if (InitSound() == 0) GTEST_SKIP() << "SDL's disk audio driver is not available";
   EXPECT_EQ(InitMusic(), 0);
   EXPECT_EQ(Notices(), std::vector<std::string>{"AddPort失敗"});

@@ -32,6 +32,26 @@ TEST_F(GameInvariants, HoldAtStartAndCatchBrokenWallsCodesAndScores) {
   EXPECT_EQ(fault, "score 15 is not a whole number of tens");
 }
 
+TEST_F(GameInvariants, CatchUnknownScenesPhasesAndABrokenFallingPair) {
+  currentScene = SceneVersus + 1;
+  EXPECT_FALSE(Holds());
+  EXPECT_EQ(fault, "unknown scene " + std::to_string(SceneVersus + 1));
+  ResetGameState();
+  playerPhase[1] = PhaseGameOver + 1;
+  EXPECT_FALSE(Holds());
+  EXPECT_EQ(fault, "player 1 is in unknown phase " + std::to_string(PhaseGameOver + 1));
+  // A pair falling in column 3, then one of its blocks gone.
+  ResetGameState();
+  currentScene = SceneSolo;
+  playerPhase[0] = PhaseFalling;
+  pairTopRow[0] = 4, pairTopCol[0] = 3, pairBottomRow[0] = 5, pairBottomCol[0] = 3;
+  well[0][4][3] = 8, well[0][5][3] = 12;
+  ASSERT_TRUE(Holds()) << fault;
+  well[0][5][3] = CellEmpty;
+  EXPECT_FALSE(Holds());
+  EXPECT_EQ(fault, "player 0's falling pair is broken at (4, 3)");
+}
+
 // A failing soak is repeated from its seed.
 TEST(RandomPlayer, SameSeedSameInput) {
   RandomPlayer first(7), second(7);

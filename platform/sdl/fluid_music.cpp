@@ -1,7 +1,8 @@
 #include "platform/sdl/fluid_music.h"
 
-#include <cstdio>
 #include <cstring>
+
+#include "platform/regular_file.h"
 
 namespace platform {
 
@@ -14,14 +15,13 @@ constexpr int ResetAllControllers = 121;
 // 0.5 brings its peaks level with theirs, still clear of clipping.
 constexpr double FullGain = 0.5;
 
-// A SoundFont file starts "RIFF", its size, then the form "sfbk".
+// A SoundFont file starts "RIFF", its size, then the form "sfbk". Only a
+// regular file is looked at, so a FIFO named by SDL_SOUNDFONTS cannot hold
+// start-up waiting for a writer.
 bool LooksLikeSoundFont(const std::string& path) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return false;
-  char header[12] = {};
-  const bool read = std::fread(header, 1, sizeof header, file) == sizeof header;
-  std::fclose(file);
-  return read && std::memcmp(header, "RIFF", 4) == 0 && std::memcmp(header + 8, "sfbk", 4) == 0;
+  std::vector<uint8_t> header;
+  return ReadRegularFilePrefix(path.c_str(), 12, header) == FileReadResult::Ok && header.size() == 12 &&
+         std::memcmp(header.data(), "RIFF", 4) == 0 && std::memcmp(header.data() + 8, "sfbk", 4) == 0;
 }
 
 }  // namespace

@@ -24,6 +24,10 @@ void AnchorPath(std::string& path, const std::string& startDir) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+    std::cout << ReplayUsage;
+    return 0;
+  }
   ReplayOptions options;
   RunInput input;
   std::string error;

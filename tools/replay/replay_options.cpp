@@ -37,7 +37,8 @@ bool WithinBounds(const ReplayOptions& options, std::string& error) {
     error = "--frames is at most " + std::to_string(MaxReplayFrames);
     return false;
   }
-  const int64_t runSeconds = TickOfFrame(options.frames) / 1000;
+  // Without --frames yet (a recording brings its own) the run has no length.
+  const int64_t runSeconds = options.frames == 0 ? 0 : TickOfFrame(options.frames) / 1000;
   if (options.time > std::numeric_limits<int64_t>::max() - runSeconds) {
     error = "--time " + std::to_string(options.time) + " runs past the calendar's end";
     return false;
