@@ -13,6 +13,9 @@ constexpr size_t ValuesPerLine = 40;
 // A marks line covers the frames up to a check, the next line those up to the next.
 constexpr size_t MarksPerLine = StateCheckInterval;
 constexpr const char* ModeNames[] = {"solo", "versus"};
+// Without marks, the checks alone tie the game's length to the file's.
+const std::string FirstFormatChecks =
+    "a recording without marks has a check line every " + std::to_string(StateCheckInterval) + " frames up to its end";
 
 // The highest value of each input sample field.
 constexpr uint32_t MaxDirections = 15;
@@ -289,6 +292,8 @@ class RecordingReader {
       return false;
     }
     if (!ParseHash(words[2], check.hash)) return Fail("the state hash is not 16 hex digits", why);
+    const uint32_t due = (recording_.checks.empty() ? 0 : recording_.checks.back().frame) + StateCheckInterval;
+    if (format_ == OldestRecordingFormat && check.frame != due) return Fail(FirstFormatChecks, why);
     recording_.checks.push_back(check);
     return true;
   }
@@ -324,6 +329,9 @@ class RecordingReader {
     if (!NextFrame(words[1], 0, recording_.frames, why)) return false;
     if (recording_.frames < lastInput || recording_.frames < lastCheck || recording_.frames < recording_.marks.size()) {
       return Fail("the game is shorter than its input, check and marks lines", why);
+    }
+    if (format_ == OldestRecordingFormat && recording_.frames >= lastCheck + StateCheckInterval) {
+      return Fail(FirstFormatChecks, why);
     }
     if (format_ >= 2 && recording_.marks.size() < recording_.frames) {
       return Fail("the marks stop at frame " + std::to_string(recording_.marks.size()) + ", before the game's last",

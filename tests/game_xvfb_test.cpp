@@ -323,6 +323,15 @@ TEST_F(GameInXvfb, PlayedGamesAreRecordedInThePlayersFolderAndVerify) {
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
   EXPECT_LT(seconds, 0.6 * RecordedFrames(games[0]) / 61) << "not played faster";
   EXPECT_EQ(Recordings(replays).size(), 2u) << "a watched game is not recorded again";
+
+  // Escape ends a watch at once; a recording that cannot be read is refused with 2.
+  auto stopped = StartGame(program, scratch_.Path(), userData, {"--watch", games[1].string()});
+  Pause(1500);
+  Tool({xdotool, "mousemove", "320", "240", "key", "Escape"});
+  EXPECT_EQ(stopped->Wait(5000), 0) << stopped->Errors();
+  auto refused = StartGame(program, scratch_.Path(), userData, {"--watch", (scratch_.Path() / "none.kzr").string()});
+  EXPECT_EQ(refused->Wait(5000), 2);
+  EXPECT_NE(refused->Errors().find("cannot read"), std::string::npos) << refused->Errors();
 }
 
 }  // namespace

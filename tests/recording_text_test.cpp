@@ -90,6 +90,11 @@ TEST(RecordingText, FaultsAreNamedWithTheirLine) {
   EXPECT_EQ(ErrorOf(replaced("check 120", "check 60")), "line 16: frame 60 does not come after frame 60");
   EXPECT_EQ(ErrorOf(replaced("frames 130", "frames 100")),
             "line 17: the game is shorter than its input, check and marks lines");
+  // Without marks a short file cannot claim a long game.
+  EXPECT_EQ(ErrorOf(replaced("frames 130", "frames 180")),
+            "line 17: a recording without marks has a check line every 60 frames up to its end");
+  EXPECT_EQ(ErrorOf(replaced("check 120", "check 180")),
+            "line 16: a recording without marks has a check line every 60 frames up to its end");
   EXPECT_EQ(ErrorOf(replaced("score -7", "score 2147483648")), "line 18: the score is no 32-bit number");
   EXPECT_EQ(ErrorOf(text + "frames 1\n"), "line 20: nothing may follow the final state line");
   EXPECT_EQ(ErrorOf(text.substr(0, text.find("frames"))),

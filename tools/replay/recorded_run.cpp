@@ -52,6 +52,11 @@ int RunWithInput(const ReplayOptions& options, const RunInput& input, std::ostre
     }
     if (!WriteFileAtomically(options.recordPath, RecordingText(*firstGame), error)) return ExitRefused;
   }
+  if (playback && !playback->Finished()) {
+    error = "the playback stopped at frame " + std::to_string(playback->FramesPlayed()) + " of " +
+            std::to_string(input.recording->frames);
+    return ExitCheckFailed;
+  }
   if (playback) out << "verified\n";
   return exitCode;
 }
