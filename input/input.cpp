@@ -16,8 +16,8 @@ namespace {
 // the low one; 1000..50000 is neutral. The low end is not mirrored on purpose.
 constexpr uint32_t AxisHigh = 50000;
 constexpr uint32_t AxisLow = 1000;
-constexpr uint32_t AxisCentre = 32767;
 constexpr uint32_t JoyButton1 = 1, JoyButton2 = 2;
+constexpr platform::JoystickSample PadAtRest{platform::JoystickAxisCentre, platform::JoystickAxisCentre, 0, false};
 
 // Whether each of these keys was held at the last sample, to see presses.
 bool pauseWasHeld = false;
@@ -77,9 +77,9 @@ InputSample TakeInputSample() {
   if (AnyHeld(one.action[ActionStepForward])) sample.keyButton = ButtonX;
 
   // A pad that does not answer, pulled out included, reads as released.
-  platform::JoystickSample pad{AxisCentre, AxisCentre, 0, false};
+  platform::JoystickSample pad = PadAtRest;
   const bool padAnswered = platform::controls().QueryJoystick(pad) == platform::JoystickResult::Ok;
-  if (!padAnswered) pad = platform::JoystickSample{AxisCentre, AxisCentre, 0, false};
+  if (!padAnswered) pad = PadAtRest;
   sample.joyDirections = StickDirections(pad) | KeyDirectionsOf(two);
   sample.joyButtons = pad.buttons;
   if (AnyHeld(two.action[ActionStepBack])) sample.joyButtons |= JoyButton1;

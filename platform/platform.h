@@ -91,6 +91,9 @@ constexpr int KeyCodeCount = 512;
 
 enum class JoystickResult : uint8_t { Ok, Unplugged, Error };
 
+// An axis at rest reads halfway between its ends.
+constexpr uint32_t JoystickAxisCentre = 32768;
+
 struct JoystickSample {
   uint32_t x = 0;        // 0 at the left end, 65535 at the right
   uint32_t y = 0;        // 0 at the top end, 65535 at the bottom

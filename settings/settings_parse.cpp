@@ -57,6 +57,14 @@ class SettingsReader {
                  Settings& settings)
       : text_(text), fileName_(fileName), problems_(problems), settings_(settings) {}
 
+  // The characters of a line without its ending.
+  static size_t Characters(const std::string& line) {
+    size_t characters = line.size();
+    if (characters > 0 && line[characters - 1] == '\n') --characters;
+    if (characters > 0 && line[characters - 1] == '\r') --characters;
+    return characters;
+  }
+
   // inih's reader: hands over the next line, after judging the one before.
   char* NextLine(char* buffer, int size) {
     FinishLine();
@@ -69,7 +77,7 @@ class SettingsReader {
     if (line.find('\0') != std::string::npos) {
       Problem("the line holds a zero byte");
       line.assign(1, '\n');
-    } else if (line.size() + 1 > static_cast<size_t>(size)) {
+    } else if (Characters(line) > static_cast<size_t>(size) - 3) {  // room for "\r\n" and the final zero
       Problem("the line is longer than " + std::to_string(size - 3) + " characters");
       line.assign(1, '\n');
     }

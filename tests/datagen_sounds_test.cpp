@@ -143,12 +143,12 @@ class GeneratedEffects : public testing::Test {
   static void SetUpTestSuite() {
     folder = fs::temp_directory_path() / ("kerzonk-effects-" + std::to_string(::getpid()));
     ASSERT_TRUE(WriteSounds(folder));
-    for (int i = 0; i < 8; ++i) waves[i] = ParseWave(ReadAll(folder / EffectFileNames[i]));
+    for (int i = 0; i < EffectCount; ++i) waves[i] = ParseWave(ReadAll(folder / EffectFileNames[i]));
   }
   static void TearDownTestSuite() { fs::remove_all(folder); }
 
   static inline fs::path folder;
-  static inline Wave waves[8];
+  static inline Wave waves[EffectCount];
 };
 
 TEST_F(GeneratedEffects, SameBytesEveryTime) {
@@ -161,7 +161,7 @@ TEST_F(GeneratedEffects, SameBytesEveryTime) {
 }
 
 TEST_F(GeneratedEffects, AreSixteenBitPcmAt44100Hz) {
-  for (int i = 0; i < 8; ++i) {
+  for (int i = 0; i < EffectCount; ++i) {
     SCOPED_TRACE(EffectFileNames[i]);
     const Wave& wave = waves[i];
     ASSERT_TRUE(wave.valid);
@@ -196,7 +196,7 @@ TEST_F(GeneratedEffects, LoadThroughTheGamesOwnReader) {
 
 TEST_F(GeneratedEffects, LengthsFitTheirEvents) {
   constexpr int gameOver = 4, intro = 6, drop = 3;
-  for (int i = 0; i < 8; ++i) {
+  for (int i = 0; i < EffectCount; ++i) {
     SCOPED_TRACE(EffectFileNames[i]);
     const double limit = (i == gameOver || i == intro) ? 2.5 : 1.0;
     EXPECT_GT(waves[i].Seconds(), 0.02);
@@ -210,14 +210,14 @@ TEST_F(GeneratedEffects, LengthsFitTheirEvents) {
 }
 
 TEST_F(GeneratedEffects, PeakNearMinusOneDecibel) {
-  for (int i = 0; i < 8; ++i) {
+  for (int i = 0; i < EffectCount; ++i) {
     EXPECT_NEAR(PeakDb(waves[i]), -1.0, 0.3) << EffectFileNames[i];
   }
 }
 
 TEST_F(GeneratedEffects, StartAndEndInSilence) {
   // A click is a jump from or to silence; the fades make both ends meet zero.
-  for (int i = 0; i < 8; ++i) {
+  for (int i = 0; i < EffectCount; ++i) {
     SCOPED_TRACE(EffectFileNames[i]);
     const std::vector<int16_t>& s = waves[i].samples;
     EXPECT_LE(std::abs(s.front()), 8);
@@ -232,8 +232,8 @@ TEST_F(GeneratedEffects, StartAndEndInSilence) {
 
 TEST_F(GeneratedEffects, DifferFromEachOther) {
   // Length and brightness (zero crossings a second) together tell every pair apart.
-  for (int a = 0; a < 8; ++a) {
-    for (int b = a + 1; b < 8; ++b) {
+  for (int a = 0; a < EffectCount; ++a) {
+    for (int b = a + 1; b < EffectCount; ++b) {
       const double lengthRatio = std::abs(std::log(waves[a].Seconds() / waves[b].Seconds()));
       const double pitchRatio = std::abs(std::log(ZeroCrossingsPerSecond(waves[a]) / ZeroCrossingsPerSecond(waves[b])));
       EXPECT_GT(lengthRatio + pitchRatio, 0.3) << EffectFileNames[a] << " and " << EffectFileNames[b];
@@ -254,7 +254,7 @@ TEST_F(GeneratedEffects, AtLeastHalfOfEachOnesEnergyLiesAbove200Hz) {
     }
     EXPECT_NEAR(SpectralBalance(tone, 200.0).shareAbove, above ? 1.0 : 0.0, 0.01) << hz << " Hz";
   }
-  for (int i = 0; i < 8; ++i) {
+  for (int i = 0; i < EffectCount; ++i) {
     EXPECT_GE(SpectralBalance(waves[i], 200.0).shareAbove, 0.5) << EffectFileNames[i];
   }
 }

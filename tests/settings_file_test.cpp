@@ -86,6 +86,14 @@ TEST(SettingsText, EveryEntryIsRead) {
   EXPECT_EQ(s.inputDelay, 10);
 }
 
+TEST(SettingsText, TheLongestLineIsTheSameWithEitherLineEnding) {
+  std::vector<std::string> problems;
+  const std::string longest = "# " + std::string(195, 'x');
+  Parsed(longest + "\r\n" + longest + "\n" + longest + "x\n" + longest + "x\r\n", problems);
+  EXPECT_EQ(problems, (std::vector<std::string>{"k.ini:3: the line is longer than 197 characters",
+                                                "k.ini:4: the line is longer than 197 characters"}));
+}
+
 TEST(SettingsText, EachBadLineIsReportedOnceAndItsEntryKeepsItsDefault) {
   std::vector<std::string> problems;
   const Settings s = Parsed(

@@ -79,4 +79,19 @@ TEST(PausedGame, StandsStillAndThenGoesOnWhereItStopped) {
   }
 }
 
+// Paused for frames 101 to 120 of the intro (READY and GO!, frames 11 to 221
+// of this game), the first pair comes 20 frames later; its calendar second is
+// the same, so it is the same pair, and the game goes on as before.
+TEST(PausedGame, AnIntroPausedGoesOnWhereItStopped) {
+  e2e::ScratchFolder scratch;
+  const std::vector<std::string> plain = SoloStates("10 z\n12 -\n", 320, scratch, "plain");
+  const std::vector<std::string> paused =
+      SoloStates("10 z\n12 -\n100 pause\n101 -\n120 pause\n121 -\n", 340, scratch, "paused");
+  ASSERT_EQ(paused.size(), 340u);
+  for (int frame = 1; frame <= 320; ++frame) {
+    const int same = frame <= 100 ? frame : frame + 20;
+    ASSERT_EQ(plain[frame - 1], paused[same - 1]) << "frame " << frame;
+  }
+}
+
 }  // namespace

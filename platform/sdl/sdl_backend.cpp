@@ -22,6 +22,9 @@ constexpr const char* ApplicationName = "Kerzonk";
 void InstallSdlBackend(const SdlOptions& options) {
   // The second player's pad is read like the keys, whichever window has the focus.
   SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+  // A pad's A and B are its lower and right face buttons on every pad, as
+  // on Xbox pads, rather than the buttons printed A and B on Nintendo's.
+  SDL_SetHint(SDL_HINT_GAMECONTROLLER_USE_BUTTON_LABELS, "0");
   SDL_setenv(WindowClassVariable, WindowClass, 0);
   SDL_SetHint(SDL_HINT_APP_NAME, ApplicationName);
   // Destroyed in reverse order at exit: the controls, the renderer, then the window.

@@ -6,7 +6,6 @@ namespace platform {
 
 namespace {
 
-constexpr uint32_t AxisCentre = 32768;
 constexpr uint32_t AxisEnd = 65535;
 constexpr int ButtonBits = 32;
 
@@ -25,8 +24,8 @@ uint32_t AxisPosition(int16_t value) { return static_cast<uint32_t>(value + 3276
 JoystickSample SampleJoystick(SDL_Joystick* joystick) {
   JoystickSample sample;
   const int axes = SDL_JoystickNumAxes(joystick);
-  sample.x = axes > 0 ? AxisPosition(SDL_JoystickGetAxis(joystick, 0)) : AxisCentre;
-  sample.y = axes > 1 ? AxisPosition(SDL_JoystickGetAxis(joystick, 1)) : AxisCentre;
+  sample.x = axes > 0 ? AxisPosition(SDL_JoystickGetAxis(joystick, 0)) : JoystickAxisCentre;
+  sample.y = axes > 1 ? AxisPosition(SDL_JoystickGetAxis(joystick, 1)) : JoystickAxisCentre;
   if (SDL_JoystickNumHats(joystick) > 0) {
     const Uint8 hat = SDL_JoystickGetHat(joystick, 0);
     if ((hat & SDL_HAT_LEFT) != 0) sample.x = 0;

@@ -8,7 +8,6 @@
 namespace {
 
 constexpr uint32_t AxisLow = 0;
-constexpr uint32_t AxisCentre = 32768;
 constexpr uint32_t AxisHigh = 65535;
 
 struct KeyWord {
@@ -28,7 +27,7 @@ bool ParseFrame(const std::string& word, uint32_t& frame) {
 }
 
 bool SetAxis(uint32_t& axis, uint32_t value) {
-  if (axis != AxisCentre && axis != value) return false;  // both ends of one axis at once
+  if (axis != platform::JoystickAxisCentre && axis != value) return false;  // both ends of one axis at once
   axis = value;
   return true;
 }
@@ -83,8 +82,8 @@ bool ScriptKey(const std::string& word, platform::KeyCode& key) {
 
 HeldInput NothingHeld() {
   HeldInput held;
-  held.joystick.x = AxisCentre;
-  held.joystick.y = AxisCentre;
+  held.joystick.x = platform::JoystickAxisCentre;
+  held.joystick.y = platform::JoystickAxisCentre;
   return held;
 }
 
