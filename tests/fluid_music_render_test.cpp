@@ -102,4 +102,26 @@ TEST_F(RenderedMusic, LoopsWithoutAGap) {
   EXPECT_LT(level(4 * BarFrames + Rate), 5) << "it stops after its first play and three repeats";
 }
 
+// FluidSynth renders at half rate: how the output is cut into buffers and
+// between events must not change a single sample.
+TEST_F(RenderedMusic, TheSameMusicWhateverTheBufferSizes) {
+  platform::FluidMusicEngine other;
+  ASSERT_EQ(other.Open(Rate, platform::SoundFontCandidates()), platform::MusicOpenResult::Ok);
+  const platform::MidiSong song =
+      Song(MidiBuilder(480).Program(0, 16).Note(0, 240, 60, 100).Note(241, 720, 67, 90).End(1920));
+  for (platform::FluidMusicEngine* each : {&engine, &other}) {
+    each->Load(0, song);
+    each->Start(0, 1);
+  }
+  RenderTo(Rate);
+  std::vector<int16_t> cut;
+  std::vector<int16_t> buffer(2 * BufferFrames);
+  for (int size = 1; cut.size() < left.size(); size = size % 997 + 2) {
+    other.Fill(buffer.data(), size);
+    for (int i = 0; i < size; ++i) cut.push_back(buffer[2 * i]);
+  }
+  cut.resize(left.size());
+  EXPECT_EQ(cut, left);
+}
+
 }  // namespace

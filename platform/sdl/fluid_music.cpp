@@ -1,5 +1,7 @@
 #include "platform/sdl/fluid_music.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "platform/regular_file.h"
@@ -14,6 +16,10 @@ constexpr int ResetAllControllers = 121;
 // FluidSynth's default gain of 0.2 leaves the music far below the effects;
 // 0.5 brings its peaks level with theirs, still clear of clipping.
 constexpr double FullGain = 0.5;
+
+int16_t ToSample(float value) {
+  return static_cast<int16_t>(std::lround(std::clamp(value * 32767.0f, -32768.0f, 32767.0f)));
+}
 
 // A SoundFont file starts "RIFF", its size, then the form "sfbk". Only a
 // regular file is looked at, so a FIFO named by SDL_SOUNDFONTS cannot hold
@@ -31,7 +37,7 @@ MusicOpenResult FluidMusicEngine::Open(int framesPerSecond, const std::vector<st
   fluid_set_log_function(FLUID_INFO, nullptr, nullptr);
   settings_ = new_fluid_settings();
   if (settings_ != nullptr) {
-    fluid_settings_setnum(settings_, "synth.sample-rate", framesPerSecond);
+    fluid_settings_setnum(settings_, "synth.sample-rate", framesPerSecond / 2.0);
     fluid_settings_setnum(settings_, "synth.gain", FullGain);
     synth_ = new_fluid_synth(settings_);
   }
@@ -60,6 +66,8 @@ void FluidMusicEngine::Close() {
   synth_ = nullptr;
   settings_ = nullptr;
   sequencer_.reset();
+  doubler_.Reset();
+  hasLeftOver_ = false;
   mailbox_.clear();
   taken_.clear();
   paused_ = false;
@@ -130,10 +138,35 @@ void FluidMusicEngine::Fill(int16_t* stereo, int frames) {
 }
 
 void FluidMusicEngine::Render(int64_t frames) {
-  const int count = static_cast<int>(frames);
-  const int offset = static_cast<int>(written_ * 2);
-  fluid_synth_write_s16(synth_, count, output_, offset, 2, output_, offset + 1, 2);
+  int16_t* out = output_ + written_ * 2;
   written_ += frames;
+  if (frames > 0 && hasLeftOver_) {
+    *out++ = leftOver_[0];
+    *out++ = leftOver_[1];
+    hasLeftOver_ = false;
+    --frames;
+  }
+  // Each frame of FluidSynth's gives two; an odd last one keeps its second.
+  for (int64_t halves = (frames + 1) / 2; halves > 0;) {
+    const int count = static_cast<int>(std::min<int64_t>(halves, SynthChunk));
+    fluid_synth_write_float(synth_, count, synthLeft_, 0, 1, synthRight_, 0, 1);
+    for (int i = 0; i < count; ++i) {
+      float doubled[4];
+      doubler_.Push(synthLeft_[i], synthRight_[i], doubled);
+      *out++ = ToSample(doubled[0]);
+      *out++ = ToSample(doubled[1]);
+      int16_t* second = --frames == 0 ? leftOver_ : out;
+      second[0] = ToSample(doubled[2]);
+      second[1] = ToSample(doubled[3]);
+      if (frames == 0) {
+        hasLeftOver_ = true;
+      } else {
+        out += 2;
+        --frames;
+      }
+    }
+    halves -= count;
+  }
 }
 
 void FluidMusicEngine::Send(const MidiEvent& event) {
@@ -170,6 +203,10 @@ void FluidMusicEngine::EndNotes(bool resetChannels) {
   }
 }
 
-void FluidMusicEngine::Hush() { fluid_synth_all_sounds_off(synth_, -1); }
+void FluidMusicEngine::Hush() {
+  fluid_synth_all_sounds_off(synth_, -1);
+  doubler_.Reset();
+  hasLeftOver_ = false;
+}
 
 }  // namespace platform

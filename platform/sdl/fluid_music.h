@@ -1,6 +1,8 @@
 // The music engine: FluidSynth as the synthesiser, our sequencer as its
 // player. The game thread posts requests; the audio thread takes them at the
-// start of each buffer and renders.
+// start of each buffer and renders. FluidSynth synthesises at half the
+// output's rate, which halves its cost, and the result is doubled to the
+// output's rate: the music's pieces hold next to nothing above 11 kHz.
 #pragma once
 
 #include <fluidsynth.h>
@@ -12,6 +14,7 @@
 
 #include "platform/music.h"
 #include "platform/music_sequencer.h"
+#include "platform/rate_doubler.h"
 
 namespace platform {
 
@@ -68,6 +71,15 @@ class FluidMusicEngine : private MusicSink {
 
   int16_t* output_ = nullptr;  // the buffer being filled, and how far
   int64_t written_ = 0;
+
+  // Audio thread: FluidSynth's frames at half rate, and the second of a
+  // doubled pair left over when a render ended on an odd frame.
+  static constexpr int SynthChunk = 256;
+  float synthLeft_[SynthChunk] = {};
+  float synthRight_[SynthChunk] = {};
+  RateDoubler doubler_;
+  int16_t leftOver_[2] = {};
+  bool hasLeftOver_ = false;
 };
 
 }  // namespace platform
