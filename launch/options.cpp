@@ -32,7 +32,7 @@ std::string FooterText() {
 
 std::string CheckHostPort(const std::string& text) {
   uint16_t port = 0;
-  return net::ParsePort(text, true, port) ? std::string() : "\"" + text + "\" is not a port (0 to 65535)";
+  return net::ParsePort(text, port) ? std::string() : "\"" + text + "\" is not a port (1 to 65535)";
 }
 
 std::string CheckPeerAddress(const std::string& text) {
@@ -85,7 +85,7 @@ void TakeNetworkChoice(const CLI::App& app, const NetworkTexts& texts, LaunchOpt
   if (app.count("--host") > 0) {
     options.network = NetworkRole::Host;
     uint16_t port = 0;
-    if (net::ParsePort(texts.hostPort, true, port)) options.port = port;
+    if (net::ParsePort(texts.hostPort, port)) options.port = port;
   } else if (app.count("--join") > 0) {
     options.network = NetworkRole::Join;
     net::PeerAddress address;

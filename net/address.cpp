@@ -4,11 +4,11 @@
 
 namespace net {
 
-bool ParsePort(const std::string& text, bool anyPort, uint16_t& port) {
+bool ParsePort(const std::string& text, uint16_t& port) {
   unsigned number = 0;
   const char* end = text.data() + text.size();
   const auto [rest, fault] = std::from_chars(text.data(), end, number);
-  if (text.empty() || fault != std::errc() || rest != end || number > 65535 || (number == 0 && !anyPort)) {
+  if (text.empty() || fault != std::errc() || rest != end || number > 65535 || number == 0) {
     return false;
   }
   port = static_cast<uint16_t>(number);
@@ -22,7 +22,7 @@ bool ParsePeerAddress(const std::string& text, PeerAddress& address, std::string
   if (colon != std::string::npos) {
     uint16_t port = 0;
     const std::string portText = text.substr(colon + 1);
-    if (!ParsePort(portText, false, port)) {
+    if (!ParsePort(portText, port)) {
       why = "not a port (1 to 65535): \"" + portText + "\"";
       return false;
     }

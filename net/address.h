@@ -12,8 +12,8 @@ struct PeerAddress {
   std::optional<uint16_t> port;  // when the text names one
 };
 
-// A port number, 1 to 65535 (0 too when anyPort is set: any free port).
-bool ParsePort(const std::string& text, bool anyPort, uint16_t& port);
+// A port number, 1 to 65535.
+bool ParsePort(const std::string& text, uint16_t& port);
 
 // False, with why, for an empty host or a port that is no port.
 bool ParsePeerAddress(const std::string& text, PeerAddress& address, std::string& why);

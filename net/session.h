@@ -55,12 +55,10 @@ class Session {
   void Pump(uint32_t now, uint32_t waitMs);
 
   SessionState State() const { return state_; }
-  bool PeerConnected() const { return peerConnected_; }
   // The session's calendar start, from the host; known once playing.
   int64_t CalendarStart() const { return calendarStart_; }
 
   // This side's sample for the frame next in turn (1, 2, 3...); only while playing.
-  uint32_t NextInputFrame() const { return lockstep_.NextLocalFrame(); }
   void SendInput(const InputSample& sample);
   bool HoldsInputs(uint32_t frame) const { return lockstep_.Holds(frame); }
   // The merged sample of a frame whose inputs are held.

@@ -37,11 +37,9 @@ class Link {
   // Says goodbye once everything queued has been taken, waiting at most
   // waitMs for that; the link is closed afterwards in any case.
   virtual void Close(uint32_t waitMs) = 0;
-  // The UDP port a listening side listens on.
-  virtual uint16_t Port() const = 0;
 };
 
-// Listens on the UDP port (0: any free one) on every address of this machine.
+// Listens on the UDP port on every address of this machine.
 // The first peer to connect is the one; any later one is turned away with
 // LinkFullCode.
 // Null, with the reason in error, when the port cannot be had.

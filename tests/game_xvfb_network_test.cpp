@@ -125,4 +125,16 @@ TEST_F(NetworkGameInXvfb, BothScreensShowTheHostsVersusGameUntilTheJoinerLeaves)
   EXPECT_EQ(host->Wait(10000), 0) << host->Errors();
 }
 
+TEST_F(NetworkGameInXvfb, EscapeCancelsTheWaitAndTheJoining) {
+  auto host = StartGame(0, {"--host", std::to_string(fixture::FreeUdpPort())});
+  auto joiner = StartGame(1, {"--join", "127.0.0.1:" + std::to_string(fixture::FreeUdpPort())});
+  Pause(2500);
+  ASSERT_TRUE(host->Running()) << host->Errors();
+  ASSERT_TRUE(joiner->Running()) << joiner->Errors();
+  Keys(0, {"Escape"});
+  Keys(1, {"Escape"});
+  EXPECT_EQ(host->Wait(5000), 0) << host->Errors();
+  EXPECT_EQ(joiner->Wait(5000), 0) << joiner->Errors();
+}
+
 }  // namespace

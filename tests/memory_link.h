@@ -46,7 +46,6 @@ class MemoryLink : public platform::Link {
     closed_ = true;
     wire_->toSide[1 - side_].push_back(platform::LinkEvent{platform::LinkEventKind::Closed, {}, 0});
   }
-  uint16_t Port() const override { return 0; }
 
  private:
   std::shared_ptr<MemoryWire> wire_;

@@ -19,6 +19,20 @@ constexpr size_t ListenSlots = 2;
 // join), so that those are the ones that speak.
 constexpr enet_uint32 TimeoutMinimumMs = 12000;
 constexpr enet_uint32 TimeoutMaximumMs = 20000;
+// The game's packets are a few dozen bytes. ENet would otherwise take in
+// packets of up to 32 MB, and as much again waiting to be dispatched.
+constexpr size_t LargestPacket = 1024;
+constexpr size_t MostWaitingData = 64 * LargestPacket;
+
+// A host that takes in nothing larger than the game sends.
+ENetHost* CreateHost(const ENetAddress* address, size_t peers) {
+  ENetHost* host = enet_host_create(address, peers, ChannelCount, 0, 0);
+  if (host != nullptr) {
+    host->maximumPacketSize = LargestPacket;
+    host->maximumWaitingData = MostWaitingData;
+  }
+  return host;
+}
 
 bool EnetReady() {
   static const bool ready = [] {
@@ -78,7 +92,6 @@ class EnetLink : public Link {
     connected_ = false;
   }
 
-  uint16_t Port() const override { return host_->address.port; }
 
  private:
   LinkEvent Take(ENetEvent& event) {
@@ -130,7 +143,7 @@ std::unique_ptr<Link> ListenForPeer(uint16_t port, std::string& error) {
   ENetAddress address;
   address.host = ENET_HOST_ANY;
   address.port = port;
-  ENetHost* host = enet_host_create(&address, ListenSlots, ChannelCount, 0, 0);
+  ENetHost* host = CreateHost(&address, ListenSlots);
   if (host == nullptr) {
     error = "cannot listen on UDP port " + std::to_string(port) + " (is another program using it?)";
     return nullptr;
@@ -149,7 +162,7 @@ std::unique_ptr<Link> ConnectToPeer(const std::string& hostName, uint16_t port, 
     return nullptr;
   }
   address.port = port;
-  ENetHost* host = enet_host_create(nullptr, 1, ChannelCount, 0, 0);
+  ENetHost* host = CreateHost(nullptr, 1);
   if (host == nullptr) {
     error = "cannot open a UDP socket";
     return nullptr;

@@ -79,7 +79,7 @@ bool ParseReplayOptions(int argc, const char* const* argv, ReplayOptions& option
       options.recordPath = value;
     } else if (name == "--host") {
       options.peer = PeerRole::Host;
-      valid = net::ParsePort(value, false, options.port);
+      valid = net::ParsePort(value, options.port);
     } else if (name == "--join") {
       net::PeerAddress address;
       std::string why;
