@@ -1,4 +1,5 @@
-// Runs the real game under SDL's dummy drivers with the present probe loaded
+// Runs the real game under SDL's dummy drivers (or none for sound, with
+// --audio none) with the present probe loaded
 // and reports what its frame loop costs: CPU per second of wall time and the
 // spread of the intervals between frames, on the title, during the scene
 // change into a solo game and in that game. The machine may be shared, so it
@@ -13,6 +14,7 @@
 #include <chrono>
 #include <cstdio>
 #include <optional>
+#include <string>
 #include <thread>
 
 #include "bench/frame_loop/timing_stats.h"
@@ -49,6 +51,7 @@ struct Options {
   double soakSeconds = 0;
   int runs = 1;
   double quietPercent = 0;
+  std::string audioDriver = "dummy";
 };
 
 int64_t At(int64_t start, double seconds) { return start + static_cast<int64_t>(seconds * 1e9); }
@@ -147,7 +150,7 @@ void WaitForQuiet(double percent) {
 std::optional<RunFigures> MeasureRun(const Options& options, const std::vector<Window>& windows, double confirmAt) {
   char pressZ[64];
   std::snprintf(pressZ, sizeof pressZ, "%.3f:%.3f", confirmAt, ConfirmHoldSeconds);
-  GameRun run(options.gameFolder, "dummy", pressZ);
+  GameRun run(options.gameFolder, options.audioDriver, pressZ);
   if (!run.Started()) return std::nullopt;
   std::vector<std::array<bench::CpuTime, 2>> used(windows.size());
   for (size_t i = 0; i < windows.size(); ++i) {
@@ -283,6 +286,9 @@ int main(int argc, char** argv) {
   app.add_option("--quiet", options.quietPercent,
                  "before each run, wait (15 minutes at most) until the CPUs were this many percent idle for 5 s")
       ->check(CLI::Range(1.0, 100.0));
+  app.add_option("--audio", options.audioDriver,
+                 "SDL's audio driver: dummy, a sound device that plays nothing (the default), or none, no sound "
+                 "device at all (the game then runs without effects and music)");
   app.add_option("--soak", options.soakSeconds, "run this long on the disk audio driver instead")
       ->check(CLI::Range(5.0, 7200.0));
   CLI11_PARSE(app, argc, argv);
