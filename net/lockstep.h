@@ -9,12 +9,13 @@
 
 #include "input/input.h"
 #include "net/defaults.h"
+#include "recording/recording.h"
 
 namespace net {
 
 enum class Role : uint8_t { Host, Joiner };
 
-constexpr uint32_t HashInterval = 60;
+constexpr uint32_t HashInterval = StateCheckInterval;  // as a recording checks its states
 
 // One frame's input in a session: the host's keys make player 1's key values,
 // the joiner's controls player 2's joystick values. Either side's pause

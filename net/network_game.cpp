@@ -31,11 +31,7 @@ uint32_t Now() { return platform::host().Ticks(); }
 bool TakeWindowMessages(int& exitCode) {
   platform::Message message;
   while (platform::host().TakeMessage(message)) {
-    if (message.kind == platform::MessageKind::Quit) {
-      exitCode = message.value;
-      return false;
-    }
-    MainWindowProc(message);
+    if (!HandleMessage(message, exitCode)) return false;
   }
   return true;
 }

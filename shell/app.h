@@ -19,6 +19,9 @@ int InitApplication();
 // Runs until a quit message; returns its exit code.
 int RunFrameLoop();
 void MainWindowProc(const platform::Message& message);
+// A quit message sets the exit code and gives false; any other goes to
+// MainWindowProc.
+bool HandleMessage(const platform::Message& message, int& exitCode);
 // Lets go of the music, the sounds and the display.
 void ReleaseAll();
 // One pass of the frame loop; false once the quit message has been taken.

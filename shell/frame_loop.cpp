@@ -86,17 +86,19 @@ void ReleaseAll() {
 
 void SetInactiveWait(std::function<void()> wait) { inactiveWait = std::move(wait); }
 
+bool HandleMessage(const platform::Message& message, int& exitCode) {
+  if (message.kind == platform::MessageKind::Quit) {
+    exitCode = message.value;
+    return false;
+  }
+  MainWindowProc(message);
+  return true;
+}
+
 bool RunLoopPass(int& exitCode) {
   StartFrameClock(FramesPerSecond);
   platform::Message message;
-  if (platform::host().TakeMessage(message)) {
-    if (message.kind == platform::MessageKind::Quit) {
-      exitCode = message.value;
-      return false;
-    }
-    MainWindowProc(message);
-    return true;
-  }
+  if (platform::host().TakeMessage(message)) return HandleMessage(message, exitCode);
   if (appActive == 1) {
     RunFrame();
   } else if (inactiveWait) {
