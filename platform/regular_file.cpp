@@ -129,6 +129,13 @@ FileReadResult ReadRegularFile(const char* path, size_t maxBytes, std::vector<ui
   return Read(path, maxBytes, true, bytes);
 }
 
+FileReadResult ReadRegularText(const std::string& path, size_t maxBytes, std::string& text) {
+  std::vector<uint8_t> bytes;
+  const FileReadResult result = ReadRegularFile(path.c_str(), maxBytes, bytes);
+  if (result == FileReadResult::Ok) text.assign(bytes.begin(), bytes.end());
+  return result;
+}
+
 FileReadResult ReadRegularFilePrefix(const char* path, size_t maxBytes, std::vector<uint8_t>& bytes) {
   return Read(path, maxBytes, false, bytes);
 }
@@ -144,6 +151,11 @@ bool ReplaceRegularFile(const char* path, const char* tempPath, const std::vecto
   // The rename is done; a folder that cannot be synced still holds the new file.
   SyncFolder(FolderOf(path));
   return true;
+}
+
+bool ReplaceRegularText(const std::string& path, const std::string& text) {
+  const std::string temporary = path + ".tmp";
+  return ReplaceRegularFile(path.c_str(), temporary.c_str(), std::vector<uint8_t>(text.begin(), text.end()));
 }
 
 }  // namespace platform

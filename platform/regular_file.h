@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace platform {
@@ -19,6 +20,8 @@ enum class FileReadResult : uint8_t {
 
 // The whole file, when it holds at most maxBytes bytes.
 FileReadResult ReadRegularFile(const char* path, size_t maxBytes, std::vector<uint8_t>& bytes);
+// The same as text.
+FileReadResult ReadRegularText(const std::string& path, size_t maxBytes, std::string& text);
 // The first bytes of the file, at most maxBytes of them, however long it is.
 FileReadResult ReadRegularFilePrefix(const char* path, size_t maxBytes, std::vector<uint8_t>& bytes);
 
@@ -28,5 +31,8 @@ FileReadResult ReadRegularFilePrefix(const char* path, size_t maxBytes, std::vec
 // holds what it held. A path that exists but is not a regular file is left
 // alone and the write fails.
 bool ReplaceRegularFile(const char* path, const char* tempPath, const std::vector<uint8_t>& bytes);
+
+// The same for text, through the temporary file path + ".tmp".
+bool ReplaceRegularText(const std::string& path, const std::string& text);
 
 }  // namespace platform

@@ -68,7 +68,7 @@ void Recorder::ClockValue(LogicClockValue kind, int64_t value) {
 }
 
 void Recorder::TakeTitleSnapshot(const InputSample& sample) {
-  titleState_ = CaptureState();
+  CaptureStateInto(titleState_);
   titleSample_ = sample;
 }
 

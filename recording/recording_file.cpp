@@ -2,17 +2,14 @@
 
 #include <cerrno>
 #include <cstring>
-#include <vector>
 
 #include "platform/regular_file.h"
 #include "recording/recording_text.h"
 
 bool ReadTextFile(const std::string& path, size_t maxBytes, std::string& text, std::string& error) {
-  std::vector<uint8_t> bytes;
   errno = 0;
-  switch (platform::ReadRegularFile(path.c_str(), maxBytes, bytes)) {
+  switch (platform::ReadRegularText(path, maxBytes, text)) {
     case platform::FileReadResult::Ok:
-      text.assign(bytes.begin(), bytes.end());
       return true;
     case platform::FileReadResult::NotRegular:
       error = "cannot read " + path + ": not a regular file";
@@ -36,11 +33,8 @@ bool ReadRecordingFile(const std::string& path, Recording& recording, std::strin
 }
 
 bool WriteFileAtomically(const std::string& path, const std::string& text, std::string& error) {
-  const std::string temp = path + ".tmp";
   errno = 0;
-  if (platform::ReplaceRegularFile(path.c_str(), temp.c_str(), std::vector<uint8_t>(text.begin(), text.end()))) {
-    return true;
-  }
+  if (platform::ReplaceRegularText(path, text)) return true;
   error = "cannot write " + path;
   if (errno != 0) error += std::string(": ") + std::strerror(errno);
   return false;

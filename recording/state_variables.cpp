@@ -164,11 +164,16 @@ bool WithinBounds(const StateVariable& variable, uint64_t bits) {
   return value >= variable.lowest && value <= variable.highest;
 }
 
-StateImage CaptureState() {
-  StateImage image;
+void CaptureStateInto(StateImage& image) {
+  image.clear();
   for (const StateVariable& variable : StateVariables()) {
     for (size_t i = 0; i < variable.count; ++i) image.push_back(ReadStateElement(variable, i));
   }
+}
+
+StateImage CaptureState() {
+  StateImage image;
+  CaptureStateInto(image);
   return image;
 }
 

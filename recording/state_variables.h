@@ -52,6 +52,8 @@ bool WithinBounds(const StateVariable& variable, uint64_t bits);
 // Every element of every variable, in list order.
 using StateImage = std::vector<uint64_t>;
 StateImage CaptureState();
+// The same into an image whose memory is kept, for a capture every frame.
+void CaptureStateInto(StateImage& image);
 // Puts the variable's present values into the image.
 void CopyIntoImage(const StateVariable& variable, StateImage& image);
 

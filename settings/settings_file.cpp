@@ -24,10 +24,8 @@ constexpr size_t MaxSettingsBytes = 1 << 20;
 ReadResult ReadWholeFile(const std::string& path, std::string& text, std::string& why) {
   std::error_code error;
   if (!std::filesystem::exists(path, error)) return ReadResult::Missing;
-  std::vector<uint8_t> bytes;
-  switch (platform::ReadRegularFile(path.c_str(), MaxSettingsBytes, bytes)) {
+  switch (platform::ReadRegularText(path, MaxSettingsBytes, text)) {
     case platform::FileReadResult::Ok:
-      text.assign(bytes.begin(), bytes.end());
       return ReadResult::Ok;
     case platform::FileReadResult::NotRegular:
       why = std::filesystem::is_directory(path, error) ? "it is a folder" : "it is not a regular file";
@@ -43,13 +41,6 @@ ReadResult ReadWholeFile(const std::string& path, std::string& text, std::string
   return ReadResult::Failed;
 }
 
-// Written beside the file, synced, then renamed over it, so neither a crash
-// nor a power cut leaves half a file.
-bool WriteWholeFile(const std::string& path, const std::string& text) {
-  const std::string temporary = path + ".tmp";
-  return platform::ReplaceRegularFile(path.c_str(), temporary.c_str(), std::vector<uint8_t>(text.begin(), text.end()));
-}
-
 }  // namespace
 
 std::string SettingsFilePath() {
@@ -63,7 +54,7 @@ Settings LoadSettings(const std::string& path, std::ostream& problems) {
   switch (ReadWholeFile(path, text, why)) {
     case ReadResult::Missing: {
       const std::string folder = std::filesystem::path(path).parent_path().string();
-      if (!platform::MakeUserFolder(folder) || !WriteWholeFile(path, DefaultSettingsText())) {
+      if (!platform::MakeUserFolder(folder) || !platform::ReplaceRegularText(path, DefaultSettingsText())) {
         problems << path << ": cannot be written; the game runs with the default settings\n";
       }
       return Settings{};
@@ -99,7 +90,7 @@ bool StoreMuteStates(const std::string& path) {
   if (stored.effectsMuted != effectsMuted) {
     text = SetEntry(text, SoundSection, EffectsMutedEntry, YesNo(effectsMuted));
   }
-  return text == before || WriteWholeFile(path, text);
+  return text == before || platform::ReplaceRegularText(path, text);
 }
 
 namespace {
