@@ -10,11 +10,12 @@
 #include "recording/recorder.h"
 #include "recording/recording_text.h"
 #include "recording/state_hash.h"
+#include "shell/clock.h"
 #include "shell/scenes.h"
 
 namespace {
 
-constexpr uint32_t TenMinutes = 61 * 600;
+constexpr uint32_t TenMinutes = FramesPerSecond * 600;
 
 void BM_GameStateHash(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(GameStateHash());

@@ -63,43 +63,44 @@ TEST(RecordingText, ReadsBackWhatItWrote) {
   EXPECT_EQ(RecordingText(read), text);
 }
 
+// The text with the first "from" in it made "to".
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+  text.replace(text.find(from), from.size(), to);
+  return text;
+}
+
 TEST(RecordingText, FaultsAreNamedWithTheirLine) {
   const std::string text = RecordingText(Example());
-  const auto replaced = [&](const std::string& from, const std::string& to) {
-    std::string edited = text;
-    edited.replace(edited.find(from), from.size(), to);
-    return edited;
-  };
   EXPECT_EQ(ErrorOf(""), "the file is empty");
   EXPECT_EQ(ErrorOf("1 z\n"), "line 1: not a recording (the first line is not \"kerzonk-recording VERSION\")");
-  EXPECT_EQ(ErrorOf(replaced("kerzonk-recording 1", "kerzonk-recording 3")),
+  EXPECT_EQ(ErrorOf(Replaced(text, "kerzonk-recording 1", "kerzonk-recording 3")),
             "line 1: recording format 3 is not one this version reads (it reads formats 1 to 2)");
-  EXPECT_EQ(ErrorOf(replaced("game 1.0.0\n", "")), "line 2: expected the game line, found \"data\"");
-  EXPECT_EQ(ErrorOf(replaced("game 1.0.0", "game 1.0\x1b[2J")), "line 2: the game version is not a version number");
-  EXPECT_EQ(ErrorOf(replaced("data 0123456789abcdef", "data 12g")), "line 3: the data checksum is not 16 hex digits");
-  EXPECT_EQ(ErrorOf(replaced("mode versus", "mode trio")), "line 4: the mode is neither solo nor versus");
-  EXPECT_EQ(ErrorOf(replaced("nextTop 44 8", "nextTop 44 61")), "line 5: \"61\" is no value of nextTop");
-  EXPECT_EQ(ErrorOf(replaced("nextTop 44 8", "nextTop 44")), "line 5: nextTop takes 2 values");
-  EXPECT_EQ(ErrorOf(replaced("nextTop", "keyButton")), "line 5: \"keyButton\" is no start value");
-  EXPECT_EQ(ErrorOf(replaced("nextTop 44 8", "score 10")), "line 5: \"score\" is no start value");
-  EXPECT_EQ(ErrorOf(replaced("flashDelay 0.2", "flashDelay nan")), "line 6: \"nan\" is no value of flashDelay");
-  EXPECT_EQ(ErrorOf(replaced("input 1 ", "input 2 ")), "line 8: the first input line is not for frame 1");
-  EXPECT_EQ(ErrorOf(replaced("input 7 ", "input 1 ")), "line 9: frame 1 does not come after frame 1");
-  EXPECT_EQ(ErrorOf(replaced("input 8 0 0", "input 8 0 3")), "line 10: input value \"3\" is out of range");
-  EXPECT_EQ(ErrorOf(replaced("ticks 4294966272", "ticks -1")), "line 11: \"-1\" is no tick value");
-  EXPECT_EQ(ErrorOf(replaced("check 120", "check 60")), "line 16: frame 60 does not come after frame 60");
-  EXPECT_EQ(ErrorOf(replaced("frames 130", "frames 100")),
+  EXPECT_EQ(ErrorOf(Replaced(text, "game 1.0.0\n", "")), "line 2: expected the game line, found \"data\"");
+  EXPECT_EQ(ErrorOf(Replaced(text, "game 1.0.0", "game 1.0\x1b[2J")), "line 2: the game version is not a version number");
+  EXPECT_EQ(ErrorOf(Replaced(text, "data 0123456789abcdef", "data 12g")), "line 3: the data checksum is not 16 hex digits");
+  EXPECT_EQ(ErrorOf(Replaced(text, "mode versus", "mode trio")), "line 4: the mode is neither solo nor versus");
+  EXPECT_EQ(ErrorOf(Replaced(text, "nextTop 44 8", "nextTop 44 61")), "line 5: \"61\" is no value of nextTop");
+  EXPECT_EQ(ErrorOf(Replaced(text, "nextTop 44 8", "nextTop 44")), "line 5: nextTop takes 2 values");
+  EXPECT_EQ(ErrorOf(Replaced(text, "nextTop", "keyButton")), "line 5: \"keyButton\" is no start value");
+  EXPECT_EQ(ErrorOf(Replaced(text, "nextTop 44 8", "score 10")), "line 5: \"score\" is no start value");
+  EXPECT_EQ(ErrorOf(Replaced(text, "flashDelay 0.2", "flashDelay nan")), "line 6: \"nan\" is no value of flashDelay");
+  EXPECT_EQ(ErrorOf(Replaced(text, "input 1 ", "input 2 ")), "line 8: the first input line is not for frame 1");
+  EXPECT_EQ(ErrorOf(Replaced(text, "input 7 ", "input 1 ")), "line 9: frame 1 does not come after frame 1");
+  EXPECT_EQ(ErrorOf(Replaced(text, "input 8 0 0", "input 8 0 3")), "line 10: input value \"3\" is out of range");
+  EXPECT_EQ(ErrorOf(Replaced(text, "ticks 4294966272", "ticks -1")), "line 11: \"-1\" is no tick value");
+  EXPECT_EQ(ErrorOf(Replaced(text, "check 120", "check 60")), "line 16: frame 60 does not come after frame 60");
+  EXPECT_EQ(ErrorOf(Replaced(text, "frames 130", "frames 100")),
             "line 17: the game is shorter than its input, check and marks lines");
   // Without marks a short file cannot claim a long game.
-  EXPECT_EQ(ErrorOf(replaced("frames 130", "frames 180")),
+  EXPECT_EQ(ErrorOf(Replaced(text, "frames 130", "frames 180")),
             "line 17: a recording without marks has a check line every 60 frames up to its end");
-  EXPECT_EQ(ErrorOf(replaced("check 120", "check 180")),
+  EXPECT_EQ(ErrorOf(Replaced(text, "check 120", "check 180")),
             "line 16: a recording without marks has a check line every 60 frames up to its end");
-  EXPECT_EQ(ErrorOf(replaced("score -7", "score 2147483648")), "line 18: the score is no 32-bit number");
+  EXPECT_EQ(ErrorOf(Replaced(text, "score -7", "score 2147483648")), "line 18: the score is no 32-bit number");
   EXPECT_EQ(ErrorOf(text + "frames 1\n"), "line 20: nothing may follow the final state line");
   EXPECT_EQ(ErrorOf(text.substr(0, text.find("frames"))),
             "the recording stops after line 16, before its final state line");
-  EXPECT_EQ(ErrorOf(replaced("check 60", "tick 60")), "line 15: unknown line \"tick\"");
+  EXPECT_EQ(ErrorOf(Replaced(text, "check 60", "tick 60")), "line 15: unknown line \"tick\"");
 }
 
 // Marks run from frame 1 to the last, a line of 60 ahead of the check at its
@@ -117,17 +118,12 @@ TEST(RecordingText, MarksCoverEveryFrameInOrder) {
   ASSERT_TRUE(ParseRecording(text, read, error)) << error;
   EXPECT_EQ(read.marks, written.marks);
 
-  const auto replaced = [&](const std::string& from, const std::string& to) {
-    std::string edited = text;
-    edited.replace(edited.find(from), from.size(), to);
-    return edited;
-  };
-  EXPECT_EQ(ErrorOf(replaced("marks 61", "marks 62")),
+  EXPECT_EQ(ErrorOf(Replaced(text, "marks 61", "marks 62")),
             "line 17: the marks line starts at frame 62, not at the first frame unmarked, 61");
-  EXPECT_EQ(ErrorOf(replaced("vwxyz", "vw#yz")), "line 20: the marks stop at frame 122, before the game's last");
-  EXPECT_EQ(ErrorOf(replaced("vwxyz", "vw*yz")), "line 19: \"*\" is no frame mark");
-  EXPECT_EQ(ErrorOf(replaced("marks 1 1", "marks 1 01")), "line 15: a marks line holds at most 60 marks");
-  EXPECT_EQ(ErrorOf(replaced("kerzonk-recording 2", "kerzonk-recording 1")), "line 15: unknown line \"marks\"");
+  EXPECT_EQ(ErrorOf(Replaced(text, "vwxyz", "vw#yz")), "line 20: the marks stop at frame 122, before the game's last");
+  EXPECT_EQ(ErrorOf(Replaced(text, "vwxyz", "vw*yz")), "line 19: \"*\" is no frame mark");
+  EXPECT_EQ(ErrorOf(Replaced(text, "marks 1 1", "marks 1 01")), "line 15: a marks line holds at most 60 marks");
+  EXPECT_EQ(ErrorOf(Replaced(text, "kerzonk-recording 2", "kerzonk-recording 1")), "line 15: unknown line \"marks\"");
 }
 
 }  // namespace

@@ -66,8 +66,7 @@ void FluidMusicEngine::Close() {
   synth_ = nullptr;
   settings_ = nullptr;
   sequencer_.reset();
-  doubler_.Reset();
-  hasLeftOver_ = false;
+  ForgetDoubling();
   mailbox_.clear();
   taken_.clear();
   paused_ = false;
@@ -205,6 +204,10 @@ void FluidMusicEngine::EndNotes(bool resetChannels) {
 
 void FluidMusicEngine::Hush() {
   fluid_synth_all_sounds_off(synth_, -1);
+  ForgetDoubling();
+}
+
+void FluidMusicEngine::ForgetDoubling() {
   doubler_.Reset();
   hasLeftOver_ = false;
 }

@@ -58,6 +58,8 @@ class FluidMusicEngine : private MusicSink {
   void Send(const MidiEvent& event) override;
   void EndNotes(bool resetChannels) override;
   void Hush() override;
+  // Drops what the rate doubling holds from the sound before.
+  void ForgetDoubling();
 
   fluid_settings_t* settings_ = nullptr;
   fluid_synth_t* synth_ = nullptr;
